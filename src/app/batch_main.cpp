@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::puts("quorin-batch: not yet available");
+    return 2;
+}

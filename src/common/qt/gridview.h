@@ -1,0 +1,74 @@
+#pragma once
+
+#include "common/gridmodel.h"
+
+#include <QTableView>
+
+class QLineEdit;
+
+namespace quorin {
+
+class GridTableModel;
+
+// The grid widget both grids of the product use: a table over a GridModel
+// (row 0 and column 0 shown as the fixed headings) with a single-line
+// in-cell editor laid over the current cell.
+//
+// Editing rules: a click, the grid gaining the focus, or Enter or Tab on the
+// grid open the editor over the current cell with its whole text selected.
+// In the editor, Enter commits and moves down (staying on the last row), Tab
+// commits and moves right (staying on the last column). Leaving a cell for
+// any reason writes the editor's text into the cell being left, but only
+// when the editor holds text loaded from or typed for that cell. Delete on
+// the grid empties the current cell only. The editor losing the focus hides
+// it and writes nothing. With the editor closed the arrow keys move between
+// cells; Shift+arrows and a mouse drag extend the selection.
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit GridView(GridModel& model, QWidget* parent = nullptr);
+    ~GridView() override;
+
+    GridModel& gridModel() { return model_; }
+    QLineEdit* editor() const { return editor_; }
+
+    // Widths in twips, converted at 1440 twips per logical inch.
+    void setColumnWidthTwips(int col, int twips);
+    int columnWidthTwips(int col) const;
+    static int twipsToPixels(int twips, double logicalDpi);
+
+    // Opens the editor over the current cell (the grid's click handler).
+    void OpenCellEditor();
+    bool editorOpen() const;
+    // Sets the editor's text as belonging to the current cell (Cut and Paste).
+    void setEditorText(const QString& text);
+
+    // Text colour for a data row (an interpolated wave is shown in red).
+    void setRowTextColor(int row, const QColor& color);
+
+signals:
+    // The notifications of the grid, raised after the grid has acted on them.
+    void gridClicked();
+    void gridFocusGained();
+    void gridKeyDown(int key);
+    void gridMouseDown();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    class Observer;
+    // Implementation helpers are the implementer's to add below.
+    GridModel& model_;
+    GridTableModel* tableModel_ = nullptr;
+    QLineEdit* editor_ = nullptr;
+};
+
+} // namespace quorin

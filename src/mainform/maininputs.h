@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+namespace quorin {
+
+// One assessment frame of the main view: "Global Assessments" (Create) or
+// "Selective Assessments" (Append).
+struct AssessmentFrame {
+    bool tubularJoints = false; // chkJOINTS(0) / chkJOINTS(2)
+    std::string tubularCurve = "T"; // txtCurve(0) / txtCurve(2)
+    bool memberJoints = true; // chkJOINTS(1) / chkJOINTS(3)
+    std::string memberCurve = "F2"; // txtCurve(1) / txtCurve(3)
+    std::string scf = "1.0"; // Text1(3) / Text1(0)
+    std::string thickness = "0.02"; // Text1(2) / Text1(1)
+    bool vmStress = false; // Check1(0) / Check1(1)
+
+    bool operator==(const AssessmentFrame&) const = default;
+};
+
+// The directions of the "Number of Directions" options, top to bottom.
+inline constexpr int kDirectionOptionCount = 8;
+inline constexpr const char* kDirectionCaptions[kDirectionOptionCount]
+    = { "1", "2", "3", "4", "4 Sym", "6", "8", "12" };
+
+// Every input of the main view as the user left it: the view fills it from
+// its controls and shows it; the headless companion fills it from its options.
+struct MainInputs {
+    std::string batchFile = "C:\\FATENV"; // txtBATNAM
+    int directionOption = 3; // selected Option1 element, 0 to 7; -1 when none
+    int spectrum = 3; // selected Option6 element, 1 to 3
+    std::string loadCaseStart = "70"; // txtSTART(0)
+    std::string frequencyCase = "50"; // txtRETURN
+    std::string damping = "5"; // txtBLOCKS
+    bool staticOnly = false; // Check2
+    bool excludeStaticImprovement = false; // Check3
+    std::string startDirection = "0"; // txtSTARTDIR
+    std::string scfCorrelation = "4"; // txtSCF
+    std::string stressPoints = "8"; // txtSTRESS
+    std::string waveSteps = "12"; // txtWAVESTEP
+    std::string waterDepth = "113.3"; // txtDEPTH
+
+    AssessmentFrame global { true, "T", true, "F2", "1.0", "0.02", false };
+    std::string globalOutputId = "200"; // txtSTART(1)
+
+    AssessmentFrame selective { false, "T", true, "F2", "1.0", "0.02", false };
+    std::string groupSet = "10"; // txtSTART(4)
+    bool elementGroup = false; // Option5(0) selected; Option5(1) "Restrict to Node Group" otherwise
+    std::string groupNo = "1"; // txtSTART(5)
+    std::string selectiveOutputId = "205"; // txtSTART(3)
+    std::string description; // txtDesc, at most kDescriptionLimit characters
+
+    bool operator==(const MainInputs&) const = default;
+};
+
+inline constexpr int kDescriptionLimit = 30;
+
+} // namespace quorin

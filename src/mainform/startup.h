@@ -1,0 +1,40 @@
+#pragma once
+
+#include "common/gridmodel.h"
+#include "common/prompter.h"
+#include "common/settingsstore.h"
+#include "mainform/maininputs.h"
+#include "mainform/runsetup.h"
+
+#include <optional>
+#include <string>
+
+namespace quorin {
+
+// The two directories start-up needs: "Files1" holds model.NAM, "Files2" the help file.
+struct StartupDirectories {
+    std::string files1;
+    std::string files2;
+};
+
+// The stored settings "Files1" and "Files2" of application "Velmar", section
+// "Setup", each replaced by its override when one is given (--files1, --files2).
+StartupDirectories ReadStartupDirectories(const SettingsStore& store,
+    const std::optional<std::string>& files1Override,
+    const std::optional<std::string>& files2Override);
+
+struct StartupResult {
+    MainInputs inputs; // what the view shows
+    std::string helpFile; // the registered help file
+};
+
+// The main view's load: model.NAM, the help file, the decimal-comma warning,
+// GridSetUp, the batch file name, the depth, and the model's settings file.
+// Every problem is told through the prompter; start-up always completes.
+StartupResult StartUp(const StartupDirectories& directories, RunSetup& setup, GridModel& waves,
+    Prompter& prompter, char decimalSymbol);
+
+// The decimal-comma warning, its lines joined by single CR characters.
+std::string DecimalCommaWarning();
+
+} // namespace quorin

@@ -1,0 +1,24 @@
+#include "support/scripted.h"
+
+namespace quorin::test {
+
+Prompter::Answer ScriptedPrompter::ask(const std::string& text, Buttons buttons, Icon icon,
+    const std::string& title)
+{
+    messages_.push_back({ text, buttons, icon, title });
+    if (!answers_.empty()) {
+        const Answer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+std::string MapSettingsStore::value(const std::string& application, const std::string& section,
+    const std::string& key) const
+{
+    const auto found = values_.find(application + "/" + section + "/" + key);
+    return found == values_.end() ? std::string() : found->second;
+}
+
+} // namespace quorin::test

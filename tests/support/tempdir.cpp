@@ -1,0 +1,60 @@
+#include "support/tempdir.h"
+
+#include "common/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace quorin::test {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir()
+{
+    static std::atomic<unsigned> counter { 0 };
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate = fs::temp_directory_path()
+            / ("quorin-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+        if (fs::create_directory(candidate)) {
+            path_ = candidate.string();
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary directory");
+}
+
+TempDir::~TempDir()
+{
+    std::error_code error;
+    fs::remove_all(path_, error);
+}
+
+std::string TempDir::file(const std::string& name) const { return joinPath(path_, name); }
+
+void TempDir::write(const std::string& name, const std::string& content) const
+{
+    const fs::path target = file(name);
+    fs::create_directories(target.parent_path());
+    std::ofstream out(target, std::ios::binary);
+    out << content;
+    if (!out)
+        throw std::runtime_error("cannot write " + target.string());
+}
+
+std::string TempDir::read(const std::string& name) const
+{
+    const auto content = readWholeFile(file(name));
+    if (!content) {
+        ADD_FAILURE() << "cannot read " << file(name);
+        return {};
+    }
+    return *content;
+}
+
+} // namespace quorin::test
