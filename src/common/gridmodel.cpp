@@ -19,8 +19,14 @@ bool GridModel::inside(int row, int col) const
     return row >= 0 && row < rows_ && col >= 0 && col < cols_;
 }
 
-int GridModel::clampRow(int row) const { return std::clamp(row, 1, rows_ - 1); }
-int GridModel::clampCol(int col) const { return std::clamp(col, 1, cols_ - 1); }
+int GridModel::clampRow(int row) const
+{
+    return std::clamp(row, 1, rows_ - 1);
+}
+int GridModel::clampCol(int col) const
+{
+    return std::clamp(col, 1, cols_ - 1);
+}
 
 const std::string& GridModel::text(int row, int col) const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -24,7 +25,17 @@ std::optional<std::int16_t> toInt16Strict(std::string_view text, char decimalSym
 std::optional<std::int16_t> roundToInt16(double value);
 std::optional<std::int32_t> roundToInt32(double value);
 
+namespace detail {
+// Length of the longest leading part of text that reads as a number: an
+// optional sign, digits with at most one decimalSymbol, an optional
+// exponent (E or e, optional sign, digits). 0 when it holds no digit.
+std::size_t numberLength(std::string_view text, char decimalSymbol);
+} // namespace detail
+
 // Rounds a double to single precision (the value a 32-bit float stores).
-inline float toSingle(double value) { return static_cast<float>(value); }
+inline float toSingle(double value)
+{
+    return static_cast<float>(value);
+}
 
 } // namespace quorin

@@ -1,0 +1,96 @@
+#include "common/linewriter.h"
+
+#include "support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace quorin {
+namespace {
+
+using test::TempDir;
+using Mode = LineWriter::Mode;
+
+TEST(LineWriter, PrintZonesTabsAndLineEnds)
+{
+    TempDir dir;
+    LineWriter out(dir.file("a.txt"), Mode::Create);
+    out << " 2.5";
+    out.nextZone() << " 7";
+    out.nextZone() << " 1";
+    out.endLine().nextZone() << "x";
+    out.endLine() << "-1.234568E+07";
+    out.nextZone() << "w";
+    out.endLine() << "12345678901234";
+    out.nextZone() << "y";
+    out.endLine() << "ab";
+    out.tabTo(5) << "c";
+    out.tabTo(6) << "d";
+    out.tabTo(2) << "e";
+    out.endLine().line("last");
+    out.close();
+    EXPECT_EQ(dir.read("a.txt"),
+        " 2.5" + std::string(10, ' ') + " 7" + std::string(12, ' ') + " 1\r\n"
+            + std::string(14, ' ') + "x\r\n-1.234568E+07 w\r\n12345678901234" + std::string(14, ' ')
+            + "y\r\nab  cd\r\n e\r\nlast\r\n");
+}
+
+TEST(LineWriter, CreateReplacesAndAppendAdds)
+{
+    TempDir dir;
+    dir.write("f.txt", "old content that is longer\r\n");
+    LineWriter(dir.file("f.txt"), Mode::Create).line("new").close();
+    EXPECT_EQ(dir.read("f.txt"), "new\r\n");
+    LineWriter(dir.file("f.txt"), Mode::Append).line("more").close();
+    EXPECT_EQ(dir.read("f.txt"), "new\r\nmore\r\n");
+    LineWriter(dir.file("missing.txt"), Mode::Append).line("first").close();
+    EXPECT_EQ(dir.read("missing.txt"), "first\r\n");
+}
+
+TEST(LineWriter, LargeOutputArrivesWhole)
+{
+    TempDir dir;
+    std::string expected;
+    LineWriter out(dir.file("big.txt"), Mode::Create);
+    for (int i = 0; i < 20000; ++i) {
+        const std::string item = std::to_string(i);
+        out << item;
+        out.nextZone().line("z");
+        expected += item + std::string(14 - item.size(), ' ') + "z\r\n";
+    }
+    out.close();
+    EXPECT_EQ(dir.read("big.txt"), expected);
+}
+
+TEST(LineWriter, DestructorLeavesWhatWasWritten)
+{
+    TempDir dir;
+    LineWriter(dir.file("part.txt"), Mode::Create) << "partial";
+    EXPECT_EQ(dir.read("part.txt"), "partial");
+}
+
+void expectFailure(const std::string& path, const std::string& reason)
+{
+    try {
+        LineWriter(path, Mode::Create).line("x").close();
+        ADD_FAILURE() << "wrote " << path;
+    } catch (const WriteError& error) {
+        EXPECT_EQ(error.file(), path);
+        EXPECT_EQ(error.reason(), reason);
+    }
+}
+
+TEST(LineWriter, Failures)
+{
+    TempDir dir;
+    dir.write("afile", "x");
+    expectFailure(dir.file("afile") + "/x.txt", "Not a directory");
+    expectFailure(dir.file("nodir") + "/x.txt", "No such file or directory");
+    if (std::filesystem::exists("/dev/full"))
+        expectFailure("/dev/full", "No space left on device");
+}
+
+} // namespace
+} // namespace quorin

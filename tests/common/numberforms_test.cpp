@@ -1,0 +1,107 @@
+#include "common/numberforms.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace quorin {
+namespace {
+
+constexpr auto S = Precision::Single;
+constexpr auto D = Precision::Double;
+
+// The signed and plain forms follow from the print form, so each case checks all four.
+struct FormCase {
+    double value;
+    Precision precision;
+    const char* print;
+    const char* text;
+} const formCases[] = {
+    { 12345678, S, " 1.234568E+07 ", "1.234568E+07" },
+    { 12345678, D, " 12345678 ", "12345678" },
+    { 0.5, S, " .5 ", "0.5" },
+    { -0.5, S, "-.5 ", "-0.5" },
+    { -3, S, "-3 ", "-3" },
+    { 0.05, S, " .05 ", "0.05" },
+    { 12.25, S, " 12.25 ", "12.25" },
+    { 1.0 / 3, S, " .3333333 ", "0.3333333" },
+    { 1.0 / 3, D, " .333333333333333 ", "0.333333333333333" },
+    { 0.3 / 100, D, " .003 ", "0.003" },
+    { -0.0, S, " 0 ", "0" },
+    // Halves go away from zero, judged on the exact binary value.
+    { -123456.75, S, "-123456.8 ", "-123456.8" },
+    { 12345665, S, " 1.234567E+07 ", "1.234567E+07" },
+    { 123456789012.3125, D, " 123456789012.313 ", "123456789012.313" },
+    { 1.234567890123455, D, " 1.23456789012345 ", "1.23456789012345" },
+    { 1.000000000000005, D, " 1.00000000000001 ", "1.00000000000001" },
+    // Exponent form from the rounded magnitude.
+    { 9999999, S, " 9999999 ", "9999999" },
+    { 10000000, S, " 1E+07 ", "1E+07" },
+    { 999999999999999, D, " 999999999999999 ", "999999999999999" },
+    { 999999999999999.5, D, " 1E+15 ", "1E+15" },
+    { 0.0001, S, " .0001 ", "0.0001" },
+    { 0.00009999, S, " 9.999E-05 ", "9.999E-05" },
+    { -2.5e-6, S, "-2.5E-06 ", "-2.5E-06" },
+    { 1e100, D, " 1E+100 ", "1E+100" },
+};
+
+TEST(NumberForms, EveryFormOfTheWorkedValues)
+{
+    for (const auto& c : formCases) {
+        SCOPED_TRACE(c.print);
+        const std::string print = c.print;
+        const std::string signedText = print.substr(0, print.size() - 1);
+        EXPECT_EQ(printForm(c.value, c.precision), print);
+        EXPECT_EQ(signedForm(c.value, c.precision), signedText);
+        EXPECT_EQ(plainForm(c.value, c.precision),
+            signedText[0] == ' ' ? signedText.substr(1) : signedText);
+        EXPECT_EQ(textForm(c.value, c.precision), c.text);
+    }
+}
+
+TEST(NumberForms, DecimalCommaInPrintAndTextFormOnly)
+{
+    EXPECT_EQ(printForm(12.25, S, ','), " 12,25 ");
+    EXPECT_EQ(printForm(-1.5e-5, S, ','), "-1,5E-05 ");
+    EXPECT_EQ(textForm(0.05, S, ','), "0,05");
+    EXPECT_EQ(signedForm(12.25, S), " 12.25");
+}
+
+TEST(NumberForms, SinglePrecisionWritesTheStoredValue)
+{
+    // 123456.749 is stored as 123456.75, a half at the eighth digit.
+    EXPECT_EQ(textForm(123456.749, S), "123456.8");
+    EXPECT_EQ(textForm(123456.749, D), "123456.749");
+    EXPECT_EQ(textForm(0.1f, D), "0.100000001490116");
+}
+
+struct FormatCase {
+    double value;
+    const char* pattern;
+    char decimalSymbol;
+    const char* expected;
+} const formatCases[] = {
+    { 2.675, "0.00", '.', "2.68" },
+    { 9.995, "#0.00", '.', "10.00" },
+    { -0.5, "0", '.', "-1" },
+    { 2.5, "0", '.', "3" },
+    { -0.4, "0", '.', "0" },
+    { -0.001, "0.00", '.', "0.00" },
+    { 0.3 / 100, "0.000", '.', "0.003" },
+    { -0.62831853, "#0.0000", '.', "-0.6283" },
+    { 1e20, "0", '.', "100000000000000000000" },
+    { 2.5, "0.0", ',', "2,5" },
+    { 7.125, "#0.00", ',', "7,13" },
+};
+
+TEST(NumberForms, FormatPatterns)
+{
+    for (const auto& c : formatCases) {
+        SCOPED_TRACE(std::to_string(c.value) + " " + c.pattern);
+        EXPECT_EQ(formatNumber(c.value, c.pattern, c.decimalSymbol), c.expected);
+    }
+    EXPECT_THROW(formatNumber(1, "0.0#x"), std::invalid_argument);
+}
+
+} // namespace
+} // namespace quorin
