@@ -38,6 +38,10 @@ public:
     WriterResult AppendSelective();
 
 private:
+    // The two dynamic variants: with static improvement (W=Wn, W=0 and static
+    // runs per wave) or without it (the W=Wn run only).
+    WriterResult writeDynamic(bool withStaticImprovement);
+
     RunSetup& setup_;
     const MainInputs& form_;
     const Clock& clock_;

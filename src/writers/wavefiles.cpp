@@ -1,0 +1,81 @@
+#include "writers/wavefiles.h"
+
+#include "common/linewriter.h"
+#include "common/numberforms.h"
+#include "writers/runvalues.h"
+
+#include <string>
+
+namespace quorin::writers {
+
+namespace {
+
+void writeLoadData(const RunSetup& setup, const Clock& clock, char decimalSymbol,
+    const WaveSlot& slot, const std::string& name)
+{
+    const float height = element(setup.WaveHeight, slot.wave, name, "Wave");
+    const float period = element(setup.WavePeriod, slot.wave, name, "Wave");
+    const float theory = element(setup.WaveTheory, slot.wave, name, "Wave");
+    const float angle = element(setup.DirAngle, slot.direction, name, "Direction");
+
+    LineWriter out(name, LineWriter::Mode::Create);
+    out.line("");
+    out.line("Velmar Stuctural & Pipework Analysis");
+    out.line("");
+    out.line("Ostrel - Dynamic Fluid Loading for Velmar");
+    out.line("");
+    out.line("Date:" + clock.shortDate() + "  Time:" + clock.timeOfDay());
+    out.line("");
+    out.line("ENVIRONMENTAL LOAD DATA     Filename: " + name);
+    out.line("");
+    out.line("**** WATER  DEPTH *****");
+    const double depth = strictNumber(setup.DepthText, decimalSymbol, name, "Water Depth");
+    out.line("WDEPTH," + signedForm(depth, Precision::Double));
+    out.line("");
+    out.line("**** WAVE DATA ****");
+    out.line("Wave Theory");
+    out.line("WTH," + signedForm(theory, Precision::Single));
+    out.line(theory == 1 ? "Linear (Airy)" : "Stokes V Order");
+    out.line("     Wave Height   Wave Period   Wave Direction");
+    out << "WAVE,";
+    out.tabTo(10) << signedForm(height, Precision::Single) << ",";
+    out.tabTo(30) << signedForm(period, Precision::Single) << ",";
+    out.tabTo(50) << signedForm(angle, Precision::Single);
+    out.endLine();
+    out.line("**** Generate Spectral Loads *****");
+    out.line("SPECTL, 1");
+    out.close();
+}
+
+void writeWaveStep(
+    const RunSetup& setup, char decimalSymbol, const WaveSlot& slot, const std::string& name)
+{
+    const float period = element(setup.WavePeriod, slot.wave, name, "Wave");
+
+    LineWriter out(name, LineWriter::Mode::Create);
+    out.line(printForm(1, Precision::Double, decimalSymbol));
+    out.line("MODEL.@F" + whole(slot.number));
+    out.line("0," + plainForm(period, Precision::Single) + "," + setup.WaveStepsText);
+    out.line(setup.LoadCaseStartText);
+    out.close();
+}
+
+} // namespace
+
+void writeWaveFiles(
+    const RunSetup& setup, const Clock& clock, char decimalSymbol, WriterResult& done)
+{
+    const std::string loadData = setup.ModelName + ".@F";
+    forEachWave(setup, loadData, [&](const WaveSlot& slot) {
+        writeLoadData(setup, clock, decimalSymbol, slot, loadData + whole(slot.number));
+        ++done.loadDataFiles;
+    });
+
+    const std::string waveStep = setup.ModelName + ".BCWAVF";
+    forEachWave(setup, waveStep, [&](const WaveSlot& slot) {
+        writeWaveStep(setup, decimalSymbol, slot, waveStep + whole(slot.number));
+        ++done.waveStepFiles;
+    });
+}
+
+} // namespace quorin::writers

@@ -1,0 +1,200 @@
+#include "writerrun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace quorin::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kCombine = "REM *******************COMBINE ALL DIRECTIONS";
+
+// A line of a file checked after a writer ran on changed inputs.
+struct LineCase {
+    const char* name;
+    std::function<void(WriterRun&)> change;
+    Writer writer;
+    const char* file;
+    const char* prefix; // the lines compared are those starting with it
+    Lines expected;
+};
+
+TEST(WriterLines, AsTheInputsGiveThem)
+{
+    const auto stokes = [](WriterRun& r) { r.wave(1, 9.5f, 12, 5); };
+    const auto single = [](WriterRun& r) { r.setup.NoOfDirections = 1, r.setup.NoOfWaves = 1; };
+    const auto comma = [](WriterRun& r) { r.decimal = ',', r.setup.DepthText = "113,3"; };
+    const LineCase cases[] = {
+        { "wave line", {}, Writer::StaticOnly, "JKT.@F1", "WAVE,",
+            { "WAVE,     9.5," + std::string(16, ' ') + "12," + std::string(17, ' ') + "0" } },
+        { "short period", [](WriterRun& r) { r.wave(1, 9.5f, 0.75f, 1); }, Writer::StaticOnly,
+            "JKT.@F1", "WAVE,",
+            { "WAVE,     9.5," + std::string(16, ' ') + ".75," + std::string(16, ' ') + "0" } },
+        { "short period step", [](WriterRun& r) { r.wave(1, 9.5f, 0.75f, 1); }, Writer::StaticOnly,
+            "JKT.BCWAVF1", "0,", { "0,.75,12" } },
+        { "theory 5", stokes, Writer::StaticOnly, "JKT.@F1", "", { "WTH, 5", "Stokes V Order" } },
+        { "theory 1", {}, Writer::StaticOnly, "JKT.@F2", "", { "WTH, 1", "Linear (Airy)" } },
+        { "depth rewritten", [](WriterRun& r) { r.setup.DepthText = " 12.345678900 "; },
+            Writer::StaticOnly, "JKT.@F1", "WDEPTH", { "WDEPTH, 12.3456789" } },
+        { "start 71.5, halves to even", [](WriterRun& r) { r.setup.LoadCaseStartText = "71.5"; },
+            Writer::DynamicOnly, "JKT.BRSF", "FATSPEC1",
+            Lines(4, "FATSPEC1 71.5/82.5/92/D/0.05/") },
+        { "start 70.5, halves to even",
+            [&](WriterRun& r) { single(r), r.setup.LoadCaseStartText = "70.5"; },
+            Writer::DynamicStatic, "JKT.BRSF", "DYNRESP1",
+            { "DYNRESP1 1/50/90/1/", "DYNRESP1 1/50/110/1/" } },
+        { "start 70.5, static cases", [](WriterRun& r) { r.setup.LoadCaseStartText = "70.5"; },
+            Writer::DynamicStatic, "JKT.C70.5", "", { " 12 ", "70     1 " } },
+        { "one wave, one direction", single, Writer::DynamicStatic, "JKT.BRSF", "LOADA",
+            { "LOADA C90/1/1/", "LOADA C110/1/1/", "LOADA C70/1/1/" } },
+        { "3 waves in 2 directions", [](WriterRun& r) { r.setup.NoOfWaves = 3; },
+            Writer::StaticOnly, "JKT.BRSF", "LOADA",
+            { "LOADA C70/1/1/", "LOADA C70/1/2/", "LOADA C70/1/2/", "LOADA C70/1/2/",
+                "LOADA C70/1/2/", "LOADA C70/1/0/" } },
+        { "3 waves: wave 4 in direction 2", [](WriterRun& r) { r.setup.NoOfWaves = 3; },
+            Writer::StaticOnly, "JKT.@F4", "WAVE,",
+            { "WAVE,     9.5," + std::string(16, ' ') + "12," + std::string(17, ' ') + "90" } },
+        { "20 steps", [&](WriterRun& r) { single(r), r.setup.WaveStepsText = "20"; },
+            Writer::DynamicStatic, "JKT.BRSF", "POST6",
+            { "POST6 91-110", "POST6 111-130", "POST6 70-89" } },
+        { "21 steps", [&](WriterRun& r) { single(r), r.setup.WaveStepsText = "21"; },
+            Writer::DynamicStatic, "JKT.BRSF", "POST6",
+            { "POST6 101-121", "POST6 131-151", "POST6 70-90" } },
+        { "21 steps, combination", [](WriterRun& r) { r.setup.WaveStepsText = "21"; },
+            Writer::DynamicOnly, "JKT.C130", "", { " 21 ", "131     1 " } },
+        { "start 70.4", [](WriterRun& r) { r.setup.LoadCaseStartText = "70.4"; },
+            Writer::DynamicStatic, "JKT.BRSF", "",
+            { "---------Dynamic Response", "FATSPEC1 70.4/81.4/90/D/0.05/", "DYNRESP1 1/50/90/1/",
+                "FATSPEC1 70.4/81.4/110/S/0.05/", "DYNRESP1 1/50/110/1/", "---run W=Wn",
+                "LOADA C90/1/1/" } },
+        { "start 70.4, POST6", [](WriterRun& r) { r.setup.LoadCaseStartText = "70.4"; },
+            Writer::StaticOnly, "JKT.BRSF", "POST6", Lines(4, "POST6 70.4-81.4") },
+        { "start 70.4, cases", [](WriterRun& r) { r.setup.LoadCaseStartText = "70.4"; },
+            Writer::StaticOnly, "JKT.C70.4", "", { " 12 ", "70     1 " } },
+        { "start 70.6 rounds", [](WriterRun& r) { r.setup.LoadCaseStartText = "70.6"; },
+            Writer::StaticOnly, "JKT.C70.6", "", { " 12 ", "71     1 " } },
+        { "start with spaces", [](WriterRun& r) { r.setup.LoadCaseStartText = " 70 "; },
+            Writer::StaticOnly, "JKT.BRSF", "",
+            { "---run STATIC", "LOADA C 70 /1/1/", "OFRAME", "POST6 70-81", "FATIG1 8/ 70 /81/4/0/",
+                "FATIG2  70 /81/ST1/1/", "FATIG1S 8/ 70 /81/", "FATIG2  70 /81/ST2/2/" } },
+        { "start with spaces, step", [](WriterRun& r) { r.setup.LoadCaseStartText = " 70 "; },
+            Writer::StaticOnly, "JKT.BCWAVF1", " 7", { " 70 " } },
+        { "start with spaces, cases", [](WriterRun& r) { r.setup.LoadCaseStartText = " 70 "; },
+            Writer::StaticOnly, "JKT.C 70 ", "70", { "70     1 " } },
+        { "frequency case with spaces", [](WriterRun& r) { r.setup.FreqCaseText = "  50 "; },
+            Writer::DynamicOnly, "JKT.BRSF", "DYNRESP1", Lines(4, "DYNRESP1 1/50/90/1/") },
+        { "damping 2.5", [](WriterRun& r) { r.setup.DampingText = "2.5"; }, Writer::DynamicOnly,
+            "JKT.BRSF", "FATSPEC1", Lines(4, "FATSPEC1 70/81/90/D/0.025/") },
+        { "damping 0", [](WriterRun& r) { r.setup.DampingText = "no"; }, Writer::DynamicOnly,
+            "JKT.BRSF", "FATSPEC1", Lines(4, "FATSPEC1 70/81/90/D/0/") },
+        { "no wave steps", [](WriterRun& r) { r.setup.WaveStepsText = "0"; }, Writer::StaticOnly,
+            "JKT.C70", "", { " 0 ", "Spect Fatigue Static RUN Comb" } },
+        { "no wave steps, POST6", [](WriterRun& r) { r.setup.WaveStepsText = "0"; },
+            Writer::StaticOnly, "JKT.BRSF", "POST6", Lines(4, "POST6 70-69") },
+        { "no waves", [](WriterRun& r) { r.setup.NoOfWaves = 0; }, Writer::DynamicStatic,
+            "JKT.BRSF", "",
+            { "REM *****", "REM *******************************END OF SOLUTION PHASE", "REM *****",
+                "REM **********************************GLOBAL ASSESSMENTS", "FATSPEC3 1/0/2/1/T/",
+                "FATSPEC3 2/0/2/1.0/F2/0.02/", kCombine, "FATIG4 S1/2/10000/200/1/",
+                "FATIG4 S1/2/10000/201/2/" } },
+        { "no joint boxes",
+            [&](WriterRun& r) { single(r), r.setup.TubularJoints = 0, r.setup.MemberJoints = 0; },
+            Writer::StaticOnly, "JKT.BRSF", "",
+            { "REM ************************ DIRECTION    1   WAVE:  1  WAVE No: 1",
+                "MFCOPY \"WAV\" \"WAVF1\"", "WAVELOAD WAVF1", "---run STATIC", "LOADA C70/1/1/",
+                "OFRAME", "POST6 70-81", "---Stress ranges using static improvement", "REM *****",
+                "REM *******************************END OF SOLUTION PHASE", "REM *****",
+                "REM **********************************GLOBAL ASSESSMENTS", kCombine } },
+        { "4 directions, 20 waves",
+            [](WriterRun& r) {
+                r.setup.NoOfDirections = 14, r.setup.NoOfWaves = 20, r.setup.VMStress = 1;
+            },
+            Writer::StaticOnly, "JKT.BRSF", "",
+            { "REM **********************************GLOBAL ASSESSMENTS", "FATSPEC3 1/20/4/1/T/",
+                "FATSPEC3 2/20/4/1.0/F2/0.02/", kCombine, "FATIG4 S1/4/10000/200/1/",
+                "FATIG4 S1/4/10000/201/2/", "FATIG4 S1/4/10000/202/3/" } },
+        { "4 sym, 20 waves, selective",
+            [](WriterRun& r) {
+                r.setup.NoOfDirections = 4, r.setup.NoOfWaves = 20, r.form.description = " LEGS ";
+            },
+            Writer::Append, "JKT.BRSF", "FAT",
+            { "FATSPEC3 1/20/4/1/T/", "FATSPEC3 2/20/4/1.0/F2/0.02/10/1/",
+                "FATIG4 S1/4/10000/205/1/10/1/1/LEGS/", "FATIG4 S1/4/10000/206/2/10/1/1/LEGS/" } },
+        { "description of spaces", [](WriterRun& r) { r.form.description = "   "; }, Writer::Append,
+            "JKT.BRSF", "FATIG4",
+            { "FATIG4 S1/2/10000/205/1/10/1/1//", "FATIG4 S1/2/10000/206/2/10/1/1//" } },
+        { "VM without member, global",
+            [](WriterRun& r) { r.setup.VMStress = 1, r.setup.MemberJoints = 0; },
+            Writer::DynamicOnly, "JKT.BRSF", "FATIG4", { "FATIG4 S1/2/10000/200/1/" } },
+        { "VM without member, selective",
+            [](WriterRun& r) { r.setup.VMStress = 1, r.setup.MemberJoints = 0; }, Writer::Append,
+            "JKT.BRSF", "",
+            { std::string(103, '-'), "REM  T Curve: SET 10: Group 1: Result Case 205",
+                std::string(103, '-'), "FATSPEC3 1/2/2/1/T/", kCombine,
+                "FATIG4 S1/2/10000/205/1/10/1/1/" } },
+        { "thickness 0, global", [](WriterRun& r) { r.setup.Thickness = 0; }, Writer::StaticOnly,
+            "JKT.BRSF", "FATSPEC3 2", { "FATSPEC3 2/2/2/1.0/F2/" } },
+        { "thickness 0, selective", [](WriterRun& r) { r.setup.Thickness = 0; }, Writer::Append,
+            "JKT.BRSF", "",
+            { std::string(103, '-'), "REM  T Curve: SET 10: Group 1: Result Case 205",
+                "REM  SCF=1.0: F2 Curve  t=0: SET 10: Group 1: Result Case 205 & 206",
+                std::string(103, '-'), "FATSPEC3 1/2/2/1/T/", "FATSPEC3 2/2/2/1.0/F2/0/10/1/",
+                kCombine, "FATIG4 S1/2/10000/205/1/10/1/1/", "FATIG4 S1/2/10000/206/2/10/1/1/" } },
+        { "curves and texts with spaces",
+            [](WriterRun& r) {
+                r.form.global = r.form.selective = { true, " T ", true, " F2 ", "", "", false };
+                r.setup.MemberScfText = " 1.0 ", r.setup.GroupSetNoText = " 10 ";
+            },
+            Writer::StaticOnly, "JKT.BRSF", "FATSPEC3",
+            { "FATSPEC3 1/2/2/1/ T /", "FATSPEC3 2/2/2/1.0/F2/0.02/" } },
+        { "curves and texts with spaces, selective",
+            [](WriterRun& r) {
+                r.form.global = r.form.selective = { true, " T ", true, " F2 ", "", "", false };
+                r.setup.MemberScfText = " 1.0 ", r.setup.GroupSetNoText = " 10 ";
+            },
+            Writer::Append, "JKT.BRSF", "",
+            { "REM   T  Curve: SET 10: Group 1: Result Case 205",
+                "REM  SCF=1.0:  F2  Curve  t=0.02: SET 10: Group 1: Result Case 205 & 206",
+                std::string(103, '-'), "FATSPEC3 1/2/2/1/ T /",
+                "FATSPEC3 2/2/2/1.0/F2/0.02/10/1/" } },
+        { "global output id read leniently",
+            [](WriterRun& r) { r.form.globalOutputId = " 300.5x"; }, Writer::StaticOnly, "JKT.BRSF",
+            "FATIG4", { "FATIG4 S1/2/10000/300/1/", "FATIG4 S1/2/10000/301/2/" } },
+        { "decimal comma",
+            [&](WriterRun& r) {
+                comma(r), r.setup.LoadCaseStartText = "70,4", r.setup.DampingText = "2.5";
+            },
+            Writer::DynamicStatic, "JKT.BRSF", "",
+            { "FATSPEC1 70,4/81.4/90/D/0,025/", "DYNRESP1 1/50/90/1/",
+                "FATSPEC1 70,4/81.4/110/S/0,025/" } },
+        { "decimal comma, static run",
+            [&](WriterRun& r) { comma(r), r.setup.LoadCaseStartText = "70,4"; }, Writer::StaticOnly,
+            "JKT.BRSF", "", { "LOADA C70,4/1/1/", "OFRAME", "POST6 70.4-81.4" } },
+        { "decimal comma, thickness", comma, Writer::StaticOnly, "JKT.BRSF", "FATSPEC3 2",
+            { "FATSPEC3 2/2/2/1.0/F2/0,02/" } },
+        { "decimal comma, depth", comma, Writer::StaticOnly, "JKT.@F2", "WDEPTH",
+            { "WDEPTH, 113.3" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriterRun run;
+        if (c.change)
+            c.change(run);
+        EXPECT_FALSE(run.write(c.writer).failed);
+        const Lines got = run.linesStarting(c.file, c.prefix);
+        if (c.prefix[0] != '\0' || c.expected.size() == got.size()) {
+            EXPECT_EQ(got, c.expected);
+        } else { // a run of consecutive lines somewhere in the file
+            const bool found
+                = std::search(got.begin(), got.end(), c.expected.begin(), c.expected.end())
+                != got.end();
+            EXPECT_TRUE(found) << testing::PrintToString(got);
+        }
+    }
+}
+
+} // namespace
+} // namespace quorin::test

@@ -1,0 +1,92 @@
+#include "writerrun.h"
+
+#include "common/textfile.h"
+
+#include <gtest/gtest.h>
+
+namespace quorin::test {
+
+WriterRun::WriterRun()
+{
+    setup.ModelName = dir.file("JKT");
+    setup.BatchFileName = dir.file("JKT.BRSF");
+    setup.NoOfDirections = 2;
+    setup.DirAngle[1] = 0;
+    setup.DirAngle[2] = 90;
+    setup.NoOfWaves = 2;
+    wave(1, 9.5f, 12, 2);
+    wave(2, 1.25f, 4.5f, 1);
+    setup.WaveStepsText = "12";
+    setup.LoadCaseStartText = "70";
+    setup.DepthText = "113.3";
+    setup.StressPointsText = "8";
+    setup.DampingText = "5";
+    setup.FreqCaseText = "50";
+    setup.ScfCorrelationText = "4";
+    setup.TubularJoints = 1;
+    setup.MemberJoints = 1;
+    setup.MemberScfText = "1.0";
+    setup.Thickness = 0.02f;
+    setup.GroupSetNoText = "10";
+    setup.GroupNoText = "1";
+    setup.OutputIdStart = 205;
+    setup.NodeGroup = 1;
+}
+
+void WriterRun::wave(int index, float height, float period, float theory)
+{
+    setup.WaveHeight.at(index) = height;
+    setup.WavePeriod.at(index) = period;
+    setup.WaveTheory.at(index) = theory;
+}
+
+WriterResult WriterRun::write(Writer writer)
+{
+    BatchWriter writers(setup, form, clock, decimal);
+    switch (writer) {
+    case Writer::StaticOnly:
+        return writers.WriteStaticOnly();
+    case Writer::DynamicStatic:
+        return writers.WriteDynamicStatic();
+    case Writer::DynamicOnly:
+        return writers.WriteDynamicOnly();
+    case Writer::Append:
+        break;
+    }
+    return writers.AppendSelective();
+}
+
+std::vector<std::string> WriterRun::lines(const std::string& name) const
+{
+    const std::string text = dir.read(name);
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        result.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << name << " does not end with CR LF";
+    return result;
+}
+
+std::vector<std::string> WriterRun::linesStarting(
+    const std::string& name, const std::string& prefix) const
+{
+    std::vector<std::string> result;
+    for (const auto& line : lines(name))
+        if (line.starts_with(prefix))
+            result.push_back(line);
+    return result;
+}
+
+bool WriterRun::exists(const std::string& name) const
+{
+    return fileExists(dir.file(name));
+}
+
+std::string golden(const std::string& name)
+{
+    const auto text = readWholeFile(std::string(QUORIN_TEST_DATA) + "/writers/" + name);
+    EXPECT_TRUE(text) << "missing expected file " << name;
+    return text.value_or("");
+}
+
+} // namespace quorin::test

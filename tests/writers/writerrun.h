@@ -1,0 +1,45 @@
+#pragma once
+
+#include "mainform/maininputs.h"
+#include "mainform/runsetup.h"
+#include "support/scripted.h"
+#include "support/tempdir.h"
+#include "writers/batchwriter.h"
+
+#include <string>
+#include <vector>
+
+namespace quorin::test {
+
+enum class Writer { StaticOnly, DynamicStatic, DynamicOnly, Append };
+
+// A model "JKT" in a fresh directory with the default inputs, two directions
+// (0 and 90 degrees) and two waves: 9.5 m 12 s Stokes, 1.25 m 4.5 s Airy.
+struct WriterRun {
+    TempDir dir;
+    RunSetup setup;
+    MainInputs form;
+    FixedClock clock;
+    char decimal = '.';
+
+    WriterRun();
+    void wave(int index, float height, float period, float theory);
+    WriterResult write(Writer writer);
+    // The lines of a file of the directory, split at CR LF.
+    std::vector<std::string> lines(const std::string& name) const;
+    // The lines of a file that start with prefix.
+    std::vector<std::string> linesStarting(
+        const std::string& name, const std::string& prefix) const;
+    bool exists(const std::string& name) const;
+};
+
+// What a writer that ran to its end reports.
+inline WriterResult finished(int waveFiles, int combinationFiles)
+{
+    return { waveFiles, waveFiles, combinationFiles, true, false, "", "" };
+}
+
+// An expected file kept with the tests.
+std::string golden(const std::string& name);
+
+} // namespace quorin::test
