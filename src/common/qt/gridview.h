@@ -4,6 +4,10 @@
 
 #include <QTableView>
 
+#include <memory>
+#include <optional>
+#include <vector>
+
 class QLineEdit;
 
 namespace quorin {
@@ -20,12 +24,15 @@ class GridTableModel;
 // commits and moves right (staying on the last column). Leaving a cell for
 // any reason writes the editor's text into the cell being left, but only
 // when the editor holds text loaded from or typed for that cell. Delete on
-// the grid empties the current cell only. The editor losing the focus hides
-// it and writes nothing. With the editor closed the arrow keys move between
-// cells; Shift+arrows and a mouse drag extend the selection.
+// the grid empties the current cell only. The editor losing the focus to
+// another control or window hides it, writes nothing and drops what was typed;
+// a mouse press on the grid itself (cell, heading, scroll bar) ends the edit
+// and keeps it. With the editor closed the arrow keys move between cells;
+// Shift+arrows and a mouse drag extend the selection. Headings are never current.
 class GridView : public QTableView {
     Q_OBJECT
 public:
+    // The model must outlive the view: the view is its observer until destroyed.
     explicit GridView(GridModel& model, QWidget* parent = nullptr);
     ~GridView() override;
 
@@ -50,7 +57,7 @@ signals:
     // The notifications of the grid, raised after the grid has acted on them.
     void gridClicked();
     void gridFocusGained();
-    void gridKeyDown(int key);
+    void gridKeyDown(int key); // a Qt::Key code
     void gridMouseDown();
 
 protected:
@@ -65,10 +72,44 @@ protected:
 
 private:
     class Observer;
-    // Implementation helpers are the implementer's to add below.
+    struct Cell {
+        int row;
+        int col;
+        bool operator==(const Cell&) const = default;
+    };
+
+    QModelIndex indexOf(int row, int col) const;
+    Cell currentCell() const { return { model_.row(), model_.col() }; }
+    std::optional<Cell> cellAt(const QPoint& viewportPos, bool clampToViewport) const;
+    int columnPixels(int col) const;
+
+    // The model's notifications.
+    void leaveCell();
+    void modelCellChanged(int row, int col);
+    void modelCursorChanged();
+    void syncSelection();
+
+    // The editor.
+    void loadEditor();
+    void placeEditor();
+    void storeEditorText();
+    void commitAndMove(int rowStep, int colStep);
+    bool editorKeyPress(QKeyEvent* event);
+    void editorFocusLost(Qt::FocusReason reason);
+    void focusControlBefore();
+
+    bool moveByKey(QKeyEvent* event);
+
     GridModel& model_;
     GridTableModel* tableModel_ = nullptr;
     QLineEdit* editor_ = nullptr;
+    std::unique_ptr<Observer> observer_;
+    // The cell the editor's text belongs to: none until the editor first
+    // opens, and none again once the text has been written on leaving it.
+    std::optional<Cell> editorCell_;
+    bool storing_ = false;
+    bool mousePressed_ = false;
+    std::vector<int> columnTwips_;
 };
 
 } // namespace quorin

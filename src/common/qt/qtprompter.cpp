@@ -6,8 +6,8 @@
 
 namespace quorin {
 
-Prompter::Answer QtPrompter::ask(const std::string& text, Buttons buttons, Icon icon,
-    const std::string& title)
+Prompter::Answer QtPrompter::ask(
+    const std::string& text, Buttons buttons, Icon icon, const std::string& title)
 {
     QString shown = QString::fromStdString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -38,7 +38,10 @@ Prompter::Answer QtPrompter::ask(const std::string& text, Buttons buttons, Icon 
     }
 }
 
-void QtClipboard::clear() { QApplication::clipboard()->clear(); }
+void QtClipboard::clear()
+{
+    QApplication::clipboard()->clear();
+}
 
 void QtClipboard::setText(const std::string& text)
 {

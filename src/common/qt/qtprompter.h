@@ -15,8 +15,8 @@ public:
     {
     }
     void setParent(QWidget* parent) { parent_ = parent; }
-    Answer ask(const std::string& text, Buttons buttons, Icon icon,
-        const std::string& title) override;
+    Answer ask(
+        const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
 
 private:
     QWidget* parent_;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "common/gridmodel.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QHash>
+
+namespace quorin {
+
+// A GridModel as Qt sees a table: row 0 gives the column headers, column 0
+// the row headers, and the data cells of the grid are the table's cells (grid
+// cell (r, c) is table cell (r - 1, c - 1)).
+class GridTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit GridTableModel(GridModel& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The table cell of grid cell (row, col); invalid for a heading cell.
+    QModelIndex cellIndex(int row, int col) const;
+    // Grid cell (row, col) holds a new text.
+    void cellChanged(int row, int col);
+    // Any cell may hold a new text.
+    void contentChanged();
+    // An invalid colour gives the row the view's own text colour back.
+    void setRowTextColor(int row, const QColor& color);
+
+private:
+    GridModel& grid_;
+    QHash<int, QColor> rowColors_;
+};
+
+} // namespace quorin

@@ -1,0 +1,423 @@
+#include "common/qt/gridview.h"
+
+#include "common/qt/gridtablemodel.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace quorin {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+} // namespace
+
+class GridView::Observer : public GridObserver {
+public:
+    explicit Observer(GridView& view)
+        : view_(view)
+    {
+    }
+    void leavingCell() override { view_.leaveCell(); }
+    void cellChanged(int row, int col) override { view_.modelCellChanged(row, col); }
+    void cursorChanged() override { view_.modelCursorChanged(); }
+
+private:
+    GridView& view_;
+};
+
+GridView::GridView(GridModel& model, QWidget* parent)
+    : QTableView(parent)
+    , model_(model)
+    , tableModel_(new GridTableModel(model, this))
+    , editor_(new QLineEdit(viewport()))
+    , observer_(std::make_unique<Observer>(*this))
+    , columnTwips_(static_cast<std::size_t>(model.cols()), -1)
+{
+    setModel(tableModel_);
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(ContiguousSelection);
+    setSelectionBehavior(SelectItems);
+    setTabKeyNavigation(true);
+    setCornerButtonEnabled(false);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionsClickable(false);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &GridView::placeEditor);
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, &GridView::placeEditor);
+
+    editor_->setAccessibleName(QStringLiteral("Cell Editor"));
+    editor_->setFrame(false);
+    editor_->hide();
+    editor_->installEventFilter(this);
+
+    model_.setObserver(observer_.get());
+    syncSelection();
+}
+
+GridView::~GridView()
+{
+    model_.setObserver(nullptr);
+    editor_->removeEventFilter(this);
+}
+
+QModelIndex GridView::indexOf(int row, int col) const
+{
+    return tableModel_->cellIndex(row, col);
+}
+
+std::optional<GridView::Cell> GridView::cellAt(
+    const QPoint& viewportPos, bool clampToViewport) const
+{
+    QPoint pos = viewportPos;
+    if (clampToViewport) {
+        const QRect area = viewport()->rect();
+        pos.setX(std::clamp(pos.x(), area.left(), area.right()));
+        pos.setY(std::clamp(pos.y(), area.top(), area.bottom()));
+    }
+    const int row = rowAt(pos.y());
+    const int col = columnAt(pos.x());
+    if (row < 0 || col < 0)
+        return std::nullopt;
+    return Cell { row + 1, col + 1 };
+}
+
+// Column widths
+
+int GridView::twipsToPixels(int twips, double logicalDpi)
+{
+    return qRound(twips * logicalDpi / kTwipsPerInch);
+}
+
+int GridView::columnPixels(int col) const
+{
+    if (col > 0)
+        return columnWidth(col - 1);
+    const QHeaderView* header = verticalHeader();
+    return std::min(
+        std::max(header->minimumWidth(), header->sizeHint().width()), header->maximumWidth());
+}
+
+void GridView::setColumnWidthTwips(int col, int twips)
+{
+    if (col < 0 || col >= model_.cols())
+        return;
+    const int pixels = twipsToPixels(twips, logicalDpiX());
+    if (col == 0)
+        verticalHeader()->setFixedWidth(pixels);
+    else
+        setColumnWidth(col - 1, pixels);
+    columnTwips_[static_cast<std::size_t>(col)] = twips;
+}
+
+int GridView::columnWidthTwips(int col) const
+{
+    if (col < 0 || col >= model_.cols())
+        return 0;
+    const int pixels = columnPixels(col);
+    // The width as it was set, unless the user has dragged the column since.
+    const int twips = columnTwips_[static_cast<std::size_t>(col)];
+    if (twips >= 0 && twipsToPixels(twips, logicalDpiX()) == pixels)
+        return twips;
+    return qRound(pixels * kTwipsPerInch / logicalDpiX());
+}
+
+void GridView::setRowTextColor(int row, const QColor& color)
+{
+    tableModel_->setRowTextColor(row, color);
+}
+
+// The model's notifications
+
+void GridView::leaveCell()
+{
+    // Only text that belongs to the cell being left may be written into it.
+    if (editorCell_ == currentCell())
+        storeEditorText();
+    editorCell_.reset();
+}
+
+void GridView::modelCellChanged(int row, int col)
+{
+    tableModel_->cellChanged(row, col);
+    // A cell changed from elsewhere (Delete, a command) while the editor holds
+    // its text: the editor takes the new text, so leaving the cell later does
+    // not put the old one back. Text the user is typing is kept.
+    if (storing_ || editorCell_ != Cell { row, col })
+        return;
+    if (!editor_->isHidden() && editor_->isModified())
+        return;
+    editor_->setText(QString::fromStdString(model_.text(row, col)));
+    if (!editor_->isHidden())
+        editor_->selectAll();
+}
+
+void GridView::modelCursorChanged()
+{
+    tableModel_->contentChanged();
+    syncSelection();
+    // An open editor always edits the current cell.
+    if (!editor_->isHidden() && editorCell_ != currentCell())
+        loadEditor();
+    placeEditor();
+}
+
+void GridView::syncSelection()
+{
+    const QModelIndex current = indexOf(model_.row(), model_.col());
+    const QModelIndex end = indexOf(model_.selEndRow(), model_.selEndCol());
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(current, end), QItemSelectionModel::ClearAndSelect);
+    scrollTo(end);
+}
+
+// The editor
+
+void GridView::OpenCellEditor()
+{
+    scrollTo(indexOf(model_.row(), model_.col()));
+    editor_->show();
+    loadEditor();
+    placeEditor();
+    editor_->raise();
+    editor_->setFocus(Qt::OtherFocusReason);
+}
+
+bool GridView::editorOpen() const
+{
+    return !editor_->isHidden();
+}
+
+void GridView::setEditorText(const QString& text)
+{
+    editorCell_ = currentCell();
+    editor_->setText(text);
+}
+
+void GridView::loadEditor()
+{
+    editorCell_ = currentCell();
+    editor_->setText(QString::fromStdString(model_.text(model_.row(), model_.col())));
+    editor_->selectAll();
+}
+
+void GridView::placeEditor()
+{
+    if (editorCell_)
+        editor_->setGeometry(visualRect(indexOf(editorCell_->row, editorCell_->col)));
+}
+
+void GridView::storeEditorText()
+{
+    if (!editorCell_)
+        return;
+    storing_ = true;
+    model_.setText(editorCell_->row, editorCell_->col, editor_->text().toStdString());
+    storing_ = false;
+}
+
+void GridView::commitAndMove(int rowStep, int colStep)
+{
+    storeEditorText();
+    // Moving past the last row or column keeps the cell.
+    model_.setCurrent(model_.row() + rowStep, model_.col() + colStep);
+    // Taking the focus closes the editor; gaining it opens the editor again.
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool GridView::editorKeyPress(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        commitAndMove(1, 0);
+        return true;
+    case Qt::Key_Tab:
+        if (event->modifiers() & Qt::ShiftModifier)
+            focusControlBefore();
+        else
+            commitAndMove(0, 1);
+        return true;
+    case Qt::Key_Backtab:
+        focusControlBefore();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void GridView::editorFocusLost(Qt::FocusReason reason)
+{
+    if (reason == Qt::PopupFocusReason || editor_->isHidden())
+        return;
+    if (QApplication::focusWidget() == this) {
+        // A press on the grid itself (a cell, a heading, a scroll bar) ends
+        // the edit and keeps it, as moving to another cell would.
+        storeEditorText();
+    } else if (editorCell_) {
+        // Another control or window took the focus: what was typed is
+        // dropped, so it can never reach the cell later.
+        editor_->setText(QString::fromStdString(model_.text(editorCell_->row, editorCell_->col)));
+    }
+    editor_->hide();
+    // Coming back to the window then brings the focus, and the editor, back to the grid.
+    if (reason == Qt::ActiveWindowFocusReason)
+        setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// Shift+Tab leaves the grid for the control before it, so that the
+// keyboard is never caught in the grid.
+void GridView::focusControlBefore()
+{
+    for (QWidget* w = previousInFocusChain(); w && w != this; w = w->previousInFocusChain()) {
+        if (!isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy()
+            && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::BacktabFocusReason);
+            return;
+        }
+    }
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == editor_) {
+        if (event->type() == QEvent::KeyPress && editorKeyPress(static_cast<QKeyEvent*>(event)))
+            return true;
+        if (event->type() == QEvent::FocusOut)
+            editorFocusLost(static_cast<QFocusEvent*>(event)->reason());
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+// The grid's own events
+
+bool GridView::moveByKey(QKeyEvent* event)
+{
+    int row = event->modifiers() & Qt::ShiftModifier ? model_.selEndRow() : model_.row();
+    int col = event->modifiers() & Qt::ShiftModifier ? model_.selEndCol() : model_.col();
+    const int page = std::max(1, viewport()->height() / std::max(1, rowHeight(row - 1)));
+    switch (event->key()) {
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
+    case Qt::Key_Left:
+        --col;
+        break;
+    case Qt::Key_Right:
+        ++col;
+        break;
+    case Qt::Key_PageUp:
+        row -= page;
+        break;
+    case Qt::Key_PageDown:
+        row += page;
+        break;
+    case Qt::Key_Home:
+        col = 1;
+        break;
+    case Qt::Key_End:
+        col = model_.cols() - 1;
+        break;
+    default:
+        return false;
+    }
+    if (event->modifiers() & Qt::ShiftModifier)
+        model_.setSelectionEnd(row, col);
+    else
+        model_.setCurrent(row, col);
+    return true;
+}
+
+void GridView::keyPressEvent(QKeyEvent* event)
+{
+    // A key the editor left alone comes on to its parents; it is not a key
+    // on the grid (the arrow keys in the editor never move the cell).
+    if (editor_->hasFocus()) {
+        event->ignore();
+        return;
+    }
+    bool handled = true;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+        OpenCellEditor();
+        break;
+    case Qt::Key_Delete:
+        // The current cell only, whatever the selection.
+        model_.setText(model_.row(), model_.col(), {});
+        break;
+    default:
+        handled = moveByKey(event);
+        break;
+    }
+    event->setAccepted(handled);
+    emit gridKeyDown(event->key());
+}
+
+void GridView::mousePressEvent(QMouseEvent* event)
+{
+    model_.setAnchor(model_.row(), model_.col());
+    if (event->button() == Qt::LeftButton) {
+        if (const auto cell = cellAt(event->position().toPoint(), false)) {
+            if (event->modifiers() & Qt::ShiftModifier)
+                model_.setSelectionEnd(cell->row, cell->col);
+            else
+                model_.setCurrent(cell->row, cell->col);
+        }
+        mousePressed_ = true;
+    }
+    event->accept();
+    emit gridMouseDown();
+}
+
+void GridView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!mousePressed_ || !(event->buttons() & Qt::LeftButton))
+        return;
+    if (const auto cell = cellAt(event->position().toPoint(), true))
+        model_.setSelectionEnd(cell->row, cell->col);
+    event->accept();
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !mousePressed_)
+        return;
+    mousePressed_ = false;
+    event->accept();
+    OpenCellEditor();
+    emit gridClicked();
+}
+
+void GridView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    // A mouse press opens the editor when it is released, over the cell it chose.
+    if (event->reason() != Qt::MouseFocusReason)
+        OpenCellEditor();
+    emit gridFocusGained();
+}
+
+void GridView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    placeEditor();
+}
+
+void GridView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    placeEditor();
+}
+
+} // namespace quorin

@@ -1,0 +1,289 @@
+#include "common/gridmodel.h"
+#include "common/qt/gridview.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <utility>
+
+namespace quorin {
+namespace {
+
+constexpr int kRows = 11; // the heading row and 10 rows
+constexpr int kCols = 4; // the heading column and 3 columns
+
+std::string initialText(int row, int col)
+{
+    return "r" + std::to_string(row) + "c" + std::to_string(col);
+}
+
+class GridViewTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c)
+                model.setText(r, c, initialText(r, c));
+        // The other control comes first, so the window opens with the grid unfocused.
+        other = new QLineEdit(&window);
+        view = new GridView(model, &window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(other);
+        layout->addWidget(view);
+        window.resize(420, 520);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QRect cellRect(int row, int col) const
+    {
+        return view->visualRect(view->model()->index(row - 1, col - 1));
+    }
+
+    // Runs steps separated by spaces: "c2.3" clicks cell (2, 3), "m2.3" moves the
+    // current cell there from code, "h" or "v" clicks the heading row or column (the
+    // grid takes the focus, the editor stays closed), "a" clicks the other control, "'abc" types
+    // abc, and a key name (Enter, Tab, Del, Up...) presses that key, with Shift when
+    // it starts with "+". Typing and keys go to the widget with the focus.
+    void run(const std::string& steps)
+    {
+        static const std::map<std::string, Qt::Key> keys { { "Enter", Qt::Key_Return },
+            { "Tab", Qt::Key_Tab }, { "Del", Qt::Key_Delete }, { "Up", Qt::Key_Up },
+            { "Down", Qt::Key_Down }, { "Left", Qt::Key_Left }, { "Right", Qt::Key_Right },
+            { "KpEnter", Qt::Key_Enter }, { "Esc", Qt::Key_Escape } };
+        std::istringstream in(steps);
+        for (std::string step; in >> step;) {
+            int row = 0, col = 0;
+            std::sscanf(step.c_str() + 1, "%d.%d", &row, &col);
+            QWidget* focus = QApplication::focusWidget();
+            if (step[0] == 'c')
+                QTest::mouseClick(
+                    view->viewport(), Qt::LeftButton, {}, cellRect(row, col).center());
+            else if (step[0] == 'm')
+                model.setCurrent(row, col);
+            else if (step == "h")
+                QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton);
+            else if (step == "v")
+                QTest::mouseClick(view->verticalHeader()->viewport(), Qt::LeftButton);
+            else if (step == "a")
+                QTest::mouseClick(other, Qt::LeftButton);
+            else if (step[0] == '\'')
+                QTest::keyClicks(focus, QString::fromStdString(step.substr(1)));
+            else if (step[0] == '+')
+                QTest::keyClick(focus, keys.at(step.substr(1)), Qt::ShiftModifier);
+            else
+                QTest::keyClick(focus, keys.at(step));
+        }
+    }
+
+    std::pair<int, int> current() const { return { model.row(), model.col() }; }
+    std::pair<int, int> selectionEnd() const { return { model.selEndRow(), model.selEndCol() }; }
+    void expectEditorOver(int row, int col, const QString& text) const
+    {
+        EXPECT_TRUE(view->editorOpen());
+        EXPECT_TRUE(view->editor()->hasFocus());
+        EXPECT_EQ(view->editor()->geometry(), cellRect(row, col));
+        EXPECT_EQ(view->editor()->text(), text);
+        EXPECT_EQ(view->editor()->selectedText(), text);
+    }
+
+    GridModel model { kRows, kCols }; // outlives the window and the view on it
+    QWidget window;
+    QLineEdit* other = nullptr;
+    GridView* view = nullptr;
+};
+
+TEST_F(GridViewTest, AnotherWindowDropsTheTypingAndComingBackReopensTheEditor)
+{
+    run("c2.2 'x");
+    QWidget second;
+    second.show();
+    second.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
+    EXPECT_FALSE(view->editorOpen());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    expectEditorOver(2, 2, "r2c2");
+    EXPECT_EQ(model.text(2, 2), "r2c2");
+}
+
+TEST_F(GridViewTest, MouseDownRecordsTheCellBeforeTheClickAndNotificationsFollow)
+{
+    model.setCurrent(3, 3);
+    QSignalSpy down(view, &GridView::gridMouseDown);
+    QSignalSpy clicked(view, &GridView::gridClicked);
+    QSignalSpy focused(view, &GridView::gridFocusGained);
+    QSignalSpy keys(view, &GridView::gridKeyDown);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, cellRect(2, 1).center());
+    QTest::mouseMove(view->viewport(), cellRect(4, 2).center());
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, cellRect(4, 2).center());
+    EXPECT_EQ(std::make_pair(model.anchorRow(), model.anchorCol()), std::make_pair(3, 3));
+    EXPECT_EQ(current(), std::make_pair(2, 1));
+    EXPECT_EQ(selectionEnd(), std::make_pair(4, 2)); // the drag
+    EXPECT_EQ(view->selectionModel()->selectedIndexes().size(), 6);
+    expectEditorOver(2, 1, "r2c1");
+    run("h");
+    QTest::keyClick(view, Qt::Key_A);
+    EXPECT_EQ(down.count(), 1); // a heading press is not on the grid's cells
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(focused.count(), 2);
+    ASSERT_EQ(keys.count(), 1);
+    EXPECT_EQ(keys[0][0].toInt(), Qt::Key_A);
+}
+
+TEST_F(GridViewTest, EditorStaysOverItsCellWhenColumnsChangeOrTheGridScrolls)
+{
+    model.setCurrent(10, 2);
+    view->OpenCellEditor();
+    view->setColumnWidthTwips(1, 2880);
+    view->setColumnWidthTwips(2, 3000);
+    EXPECT_EQ(view->editor()->geometry(), cellRect(10, 2));
+    window.resize(300, 200);
+    QApplication::processEvents();
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(view->editor()->geometry(), cellRect(10, 2));
+}
+
+TEST_F(GridViewTest, WidthsInTwipsFollowTheLogicalDpi)
+{
+    EXPECT_EQ(GridView::twipsToPixels(1440, 96), 96);
+    EXPECT_EQ(GridView::twipsToPixels(1000, 96), 67);
+    EXPECT_EQ(GridView::twipsToPixels(600, 120), 50);
+    for (int col : { 0, 1, 3 }) {
+        view->setColumnWidthTwips(col, 600 + 100 * col);
+        EXPECT_EQ(view->columnWidthTwips(col), 600 + 100 * col);
+    }
+    EXPECT_EQ(view->verticalHeader()->width(), GridView::twipsToPixels(600, view->logicalDpiX()));
+    EXPECT_EQ(view->columnWidth(2), GridView::twipsToPixels(900, view->logicalDpiX()));
+}
+
+TEST_F(GridViewTest, RowTextColourAndAccessibleNames)
+{
+    view->setRowTextColor(3, Qt::red);
+    const QAbstractItemModel* table = view->model();
+    EXPECT_EQ(table->data(table->index(2, 1), Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(table->data(table->index(1, 1), Qt::ForegroundRole).isValid());
+
+    EXPECT_EQ(view->editor()->accessibleName(), "Cell Editor");
+    QAccessibleTableInterface* access
+        = QAccessible::queryAccessibleInterface(view)->tableInterface();
+    ASSERT_NE(access, nullptr);
+    QAccessibleInterface* cell = access->cellAt(1, 2);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), "r2c3");
+    const auto columnHeaders = cell->tableCellInterface()->columnHeaderCells();
+    const auto rowHeaders = cell->tableCellInterface()->rowHeaderCells();
+    ASSERT_EQ(columnHeaders.size(), 1);
+    ASSERT_EQ(rowHeaders.size(), 1);
+    EXPECT_EQ(columnHeaders[0]->text(QAccessible::Name), "r0c3");
+    EXPECT_EQ(rowHeaders[0]->text(QAccessible::Name), "r2c0");
+}
+
+// After the steps, exactly the cells listed hold a new text (so no sequence
+// writes one cell's text into another), the cursor is where given, and an
+// open editor lies over the current cell with its text selected.
+struct Steps {
+    const char* name;
+    const char* steps;
+    std::pair<int, int> current;
+    bool editorOpen;
+    std::map<std::pair<int, int>, std::string> changed = {};
+    std::pair<int, int> selectionEnd = {}; // none: on the current cell
+};
+void PrintTo(const Steps& steps, std::ostream* out)
+{
+    *out << steps.steps;
+}
+
+class GridStepsTest : public GridViewTest, public testing::WithParamInterface<Steps> { };
+
+TEST_P(GridStepsTest, LeaveTheExpectedCellsCursorAndEditor)
+{
+    const Steps& p = GetParam();
+    run(p.steps);
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kCols; ++c) {
+            const auto it = p.changed.find({ r, c });
+            const bool changed = it != p.changed.end();
+            EXPECT_EQ(model.text(r, c), changed ? it->second : initialText(r, c)) << r << "," << c;
+        }
+    EXPECT_EQ(current(), p.current);
+    const auto end = p.selectionEnd.first ? p.selectionEnd : p.current;
+    EXPECT_EQ(selectionEnd(), end);
+    EXPECT_EQ(view->selectionModel()->selectedIndexes().size(),
+        (std::abs(end.first - p.current.first) + 1)
+            * (std::abs(end.second - p.current.second) + 1));
+    EXPECT_EQ(view->editorOpen(), p.editorOpen);
+    if (p.editorOpen)
+        expectEditorOver(p.current.first, p.current.second,
+            QString::fromStdString(model.text(p.current.first, p.current.second)));
+}
+
+INSTANTIATE_TEST_SUITE_P(GridView, GridStepsTest,
+    testing::Values(
+        // Editing.
+        Steps { "ValueEnterWalksDown", "c1.1 '1.5 Enter '2.5 Enter '3.5 Enter", { 4, 1 }, true,
+            { { { 1, 1 }, "1.5" }, { { 2, 1 }, "2.5" }, { { 3, 1 }, "3.5" } } },
+        Steps { "EnterOpensTheCellBelow", "c5.2 '7.25 Enter", { 6, 2 }, true,
+            { { { 5, 2 }, "7.25" } } },
+        Steps {
+            "EnterOnTheLastRowStays", "c10.2 '9 Enter", { 10, 2 }, true, { { { 10, 2 }, "9" } } },
+        Steps { "TabOnTheLastColumnStays", "c3.3 '9 Tab", { 3, 3 }, true, { { { 3, 3 }, "9" } } },
+        Steps { "TabWalksRight", "c1.1 'x Tab 'y Tab", { 1, 3 }, true,
+            { { { 1, 1 }, "x" }, { { 1, 2 }, "y" } } },
+        Steps { "ClickAnotherCell", "c1.1 'x c2.2", { 2, 2 }, true, { { { 1, 1 }, "x" } } },
+        Steps { "ArrowsInTheEditorMoveTheCaret", "c1.1 'x Down Left 'y c2.2", { 2, 2 }, true,
+            { { { 1, 1 }, "yx" } } },
+        Steps { "MoveFromCodeWhileEditing", "c1.1 'x m2.2 'y Enter", { 3, 2 }, true,
+            { { { 1, 1 }, "x" }, { { 2, 2 }, "y" } } },
+        Steps {
+            "HeadingPressKeepsTheEdit", "c1.1 'x h Enter", { 1, 1 }, true, { { { 1, 1 }, "x" } } },
+        // Focus loss writes nothing, then or later.
+        Steps { "FocusLoss", "c2.2 'x a", { 2, 2 }, false },
+        Steps { "FocusLossThenClickAnotherCell", "c1.1 'x a c2.2", { 2, 2 }, true },
+        Steps { "FocusLossThenMoveFromCode", "c1.1 'x a m3.3", { 3, 3 }, false },
+        Steps { "FocusLossThenBackToTheCell", "c1.1 'x a c1.1 Enter", { 2, 1 }, true },
+        Steps { "ShiftTabLeavesTheGrid", "c1.1 'x +Tab c2.2", { 2, 2 }, true },
+        Steps { "SecondEditAbandoned", "c1.1 'x c3.3 'y a c2.2", { 2, 2 }, true,
+            { { { 1, 1 }, "x" } } },
+        Steps { "MoveBeforeTheEditorEverOpened", "'x m2.2 m3.3", { 3, 3 }, false },
+        // Keys on the grid itself, the editor closed.
+        Steps { "EnterOnTheGridOpens", "h m3.2 Enter", { 3, 2 }, true },
+        Steps { "KeypadEnterOnTheGridOpens", "h m3.2 KpEnter", { 3, 2 }, true },
+        Steps { "TabOnTheGridOpens", "h m3.2 Tab", { 3, 2 }, true },
+        Steps { "OtherKeysOnTheGridDoNotOpen", "h m3.2 Esc 'a", { 3, 2 }, false },
+        Steps { "DeleteEmptiesTheCurrentCellOnly", "c2.2 h +Down +Right Del", { 2, 2 }, false,
+            { { { 2, 2 }, "" } }, { 3, 3 } },
+        Steps { "DeleteThenMove", "c1.1 h Del Down", { 2, 1 }, false, { { { 1, 1 }, "" } } },
+        Steps { "Down", "h m2.2 Down", { 3, 2 }, false },
+        Steps { "Left", "h m2.2 Left", { 2, 1 }, false },
+        Steps { "RightStopsAtTheLastColumn", "h m2.2 Right Right", { 2, 3 }, false },
+        Steps { "NeverOntoAHeading", "h m1.1 Up Left", { 1, 1 }, false },
+        Steps { "DownStopsAtTheLastRow", "h m10.3 Down", { 10, 3 }, false },
+        Steps { "ShiftDownRight", "h m2.2 +Down +Right", { 2, 2 }, false, {}, { 3, 3 } },
+        Steps { "ShiftUpLeft", "h m2.2 +Up +Left", { 2, 2 }, false, {}, { 1, 1 } },
+        Steps { "ShiftUpOnTheFirstRow", "h m1.2 +Up", { 1, 2 }, false },
+        // Headings never become current.
+        Steps { "HeadingsPressed", "m2.2 h v", { 2, 2 }, false },
+        Steps { "HeadingCellFromCode", "m0.0", { 1, 1 }, false }),
+    [](const testing::TestParamInfo<Steps>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace quorin
