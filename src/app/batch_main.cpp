@@ -1,7 +1,18 @@
-#include <cstdio>
+#include "batch/batchrun.h"
+#include "common/qt/core/qtplatform.h"
 
-int main()
+#include <QCoreApplication>
+
+#include <iostream>
+
+int main(int argc, char* argv[])
 {
-    std::puts("quorin-batch: not yet available");
-    return 2;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    QCoreApplication app(argc, argv);
+    const quorin::QtSettingsStore store;
+    const quorin::QtClock clock;
+    const quorin::QtNumberFormat format;
+    return quorin::RunBatch(args, store, clock, format.decimalSymbol(), std::cout, std::cerr);
 }

@@ -1,5 +1,7 @@
 #include "mainform/clickrules.h"
 
+#include "common/numberforms.h"
+
 #include <string>
 
 namespace quorin {
@@ -24,7 +26,7 @@ void ClickExcludeStaticImprovement(MainInputs& inputs, RunSetup& setup, bool che
 void ClickSpectrum(MainInputs& inputs, RunSetup& setup, int index)
 {
     inputs.spectrum = index;
-    setup.SpectrumType = std::to_string(index);
+    setup.SpectrumType = plainForm(index, Precision::Double);
 }
 
 } // namespace quorin

@@ -15,7 +15,8 @@ namespace quorin {
 struct CommandOutcome {
     enum class Status {
         Done, // ran to its end; report says what was written
-        Stopped, // a question or message stopped it (No to overwrite, no wave data, a refused field)
+        Stopped, // a question or message stopped it (No to overwrite, no wave data, a refused
+                 // field)
         Failed, // a writer could not create or write a file; report names the file and the reason
     };
     Status status = Status::Done;

@@ -15,6 +15,8 @@ namespace quorin {
 struct StartupDirectories {
     std::string files1;
     std::string files2;
+    // A model stem given directly (quorin-batch --model): model.NAM is not read.
+    std::optional<std::string> modelStem;
 };
 
 // The stored settings "Files1" and "Files2" of application "Velmar", section

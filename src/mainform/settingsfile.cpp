@@ -1,0 +1,133 @@
+#include "mainform/settingsfile.h"
+
+#include "common/listinput.h"
+#include "common/numberforms.h"
+#include "common/numberreading.h"
+
+#include <cmath>
+
+namespace quorin {
+
+namespace {
+
+// Reads fields in order and remembers the first one that was missing.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view content)
+        : input_(std::string(content))
+    {
+    }
+
+    std::string text(const char* what)
+    {
+        auto field = input_.readText();
+        if (!field)
+            missing(what);
+        return field.value_or(std::string());
+    }
+
+    double number(const char* what)
+    {
+        auto field = input_.readNumber();
+        if (!field)
+            missing(what);
+        return field.value_or(0.0);
+    }
+
+    std::int16_t integer(const char* what)
+    {
+        const double value = number(what);
+        const auto rounded = roundToInt16(value);
+        if (!rounded && problem_.empty())
+            problem_ = std::string("the ") + what + " is out of range";
+        return rounded.value_or(0);
+    }
+
+    const std::string& problem() const { return problem_; }
+    void fail(std::string problem)
+    {
+        if (problem_.empty())
+            problem_ = std::move(problem);
+    }
+
+private:
+    void missing(const char* what) { fail(std::string("the file ends before the ") + what); }
+
+    ListInput input_;
+    std::string problem_;
+};
+
+} // namespace
+
+std::optional<SettingsFile> ParseSettingsFile(std::string_view content, std::string& problem)
+{
+    FieldReader in(content);
+    SettingsFile s;
+    s.noOfDirections = in.integer("number of directions");
+    s.startDirection = toSingle(in.number("start direction"));
+    const std::int16_t waveCount = in.integer("number of waves");
+    if (waveCount < 0 || waveCount > 100) {
+        problem = "it holds " + plainForm(waveCount, Precision::Double)
+            + " waves; the table takes 0 to 100";
+        return std::nullopt;
+    }
+    for (int i = 0; i < waveCount && in.problem().empty(); ++i) {
+        const float height = toSingle(in.number("wave heights"));
+        const float period = toSingle(in.number("wave periods"));
+        const float theory = toSingle(in.number("wave theories"));
+        s.waves.push_back({ height, period, theory });
+    }
+    s.waveSteps = in.text("number of wave steps");
+    s.loadCaseStart = in.text("load case start");
+    s.waterDepth = toSingle(in.number("water depth"));
+    s.stressPoints = in.text("number of joint stress points");
+    s.excludeStaticImprovement = in.integer("exclude static improvement setting");
+    s.spectrumType = in.text("spectrum");
+    s.spare1 = in.text("spare lines");
+    s.spare2 = in.text("spare lines");
+    s.spare3 = in.text("spare lines");
+    s.frequencyCase = in.text("frequency case");
+    s.damping = in.text("critical damping");
+    s.spare4 = in.text("spare lines");
+    in.number("spare lines");
+    s.scfCorrelation = in.text("tubular joint SCF correlations");
+    if (!in.problem().empty()) {
+        problem = in.problem();
+        return std::nullopt;
+    }
+    const double spectrum = std::nearbyint(readLenient(s.spectrumType));
+    if (spectrum < 1 || spectrum > 3) {
+        problem = "its spectrum \"" + s.spectrumType + "\" is not 1, 2 or 3";
+        return std::nullopt;
+    }
+    return s;
+}
+
+void WriteSettingsFile(LineWriter& out, const SettingsFile& s)
+{
+    out << printForm(s.noOfDirections, Precision::Double);
+    out.endLine();
+    out.line(signedForm(s.startDirection, Precision::Double));
+    out << printForm(static_cast<double>(s.waves.size()), Precision::Double);
+    out.endLine();
+    for (const auto& wave : s.waves) {
+        out << signedForm(wave[0], Precision::Single);
+        out.nextZone() << signedForm(wave[1], Precision::Single);
+        out.nextZone() << signedForm(wave[2], Precision::Single);
+        out.endLine();
+    }
+    out.line(s.waveSteps);
+    out.line(s.loadCaseStart);
+    out.line(signedForm(s.waterDepth, Precision::Double));
+    out.line(s.stressPoints);
+    out << printForm(s.excludeStaticImprovement, Precision::Double);
+    out.endLine();
+    out.line(s.spectrumType);
+    out.line(s.spare1).line(s.spare2).line(s.spare3);
+    out.line(s.frequencyCase);
+    out.line(s.damping);
+    out.line(s.spare4).line("Spare");
+    out.line(s.scfCorrelation);
+}
+
+} // namespace quorin

@@ -1,0 +1,229 @@
+#include "e2e/batchrunner.h"
+
+#include "common/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+
+namespace quorin::test {
+namespace {
+
+// The model of the expected files: two directions (0 and 90 degrees) and
+// two waves, 9.5 m 12 s Stokes and 1.25 m 4.5 s Airy, default inputs.
+struct Model {
+    TempDir dir;
+    Model()
+    {
+        dir.write("JKT.WAV", "");
+        dir.write("waves.txt", "9.5\t12\t2\r\n1.25\t4.5\t1\r\n");
+    }
+    BatchRun run(std::vector<std::string> args, const std::vector<std::string>& env = {}) const
+    {
+        for (const char* common : { "--model", "JKT", "--directions", "2", "--waves", "waves.txt" })
+            args.push_back(common);
+        return RunQuorinBatch(dir, args, env);
+    }
+};
+
+std::string Expected(const std::string& name)
+{
+    return readWholeFile(std::string(QUORIN_TEST_DATA) + "/" + name).value_or("<missing>");
+}
+
+// Line 6 of a load data file carries the date and time of the run.
+std::string WithoutStamp(std::string text)
+{
+    std::size_t start = 0;
+    for (int line = 1; line < 6; ++line)
+        start = text.find("\r\n", start) + 2;
+    return text.erase(start, text.find("\r\n", start) - start);
+}
+
+TEST(QuorinBatch, CreateWritesEveryFileOfEachKind)
+{
+    struct Kind {
+        const char* name;
+        std::vector<std::string> options;
+        const char* control;
+        std::vector<std::pair<const char*, const char*>> combinations;
+        const char* report;
+    };
+    const Kind kinds[] = {
+        { "static only", { "--static-only", "--global-vm-stress", "on" },
+            "writers/static_only.BRSF", { { "JKT.C70", "writers/static.C70" } },
+            "Wrote 4 load data files, 4 wave step files, 1 combination file and JKT.BRSF\n" },
+        { "dynamic with static improvement", {}, "writers/dynamic_static.BRSF",
+            { { "JKT.C70", "writers/static.C70" }, { "JKT.C90", "writers/wave_frequency.C90" },
+                { "JKT.C110", "writers/zero_frequency.C110" } },
+            "Wrote 4 load data files, 4 wave step files, 3 combination files and JKT.BRSF\n" },
+        { "dynamic only", { "--exclude-static-improvement" }, "writers/dynamic_only.BRSF",
+            { { "JKT.C70", "writers/static.C70" }, { "JKT.C90", "writers/wave_frequency.C90" },
+                { "JKT.C110", "writers/zero_frequency.C110" } },
+            "Wrote 4 load data files, 4 wave step files, 3 combination files and JKT.BRSF\n" },
+    };
+    for (const Kind& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        Model model;
+        auto args = kind.options;
+        args.insert(args.begin(), "create");
+        const BatchRun run = model.run(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, kind.report);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(model.dir.read("JKT.BRSF"), Expected(kind.control));
+        for (const auto& [written, expected] : kind.combinations)
+            EXPECT_EQ(model.dir.read(written), Expected(expected)) << written;
+
+        std::string loadData = Expected("writers/load_data.@F3");
+        loadData.replace(loadData.find("<MODEL>"), 7, "JKT");
+        EXPECT_EQ(WithoutStamp(model.dir.read("JKT.@F3")), WithoutStamp(loadData));
+        EXPECT_EQ(model.dir.read("JKT.BCWAVF3"), Expected("writers/wave_step.BCWAVF3"));
+
+        std::vector<std::string> names = { "JKT.BRSF", "JKT.DFS", "JKT.WAV", "waves.txt" };
+        for (int n = 1; n <= 4; ++n) {
+            names.push_back("JKT.@F" + std::to_string(n));
+            names.push_back("JKT.BCWAVF" + std::to_string(n));
+        }
+        for (const auto& [written, expected] : kind.combinations)
+            names.push_back(written);
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(FileNames(model.dir), names);
+    }
+}
+
+TEST(QuorinBatch, LoadDataFileStampIsTheDateAndTime)
+{
+    Model model;
+    ASSERT_EQ(model.run({ "create" }).status, 0);
+    const std::string stamp = model.dir.read("JKT.@F1").substr(0, 200);
+    EXPECT_TRUE(
+        std::regex_search(stamp, std::regex("\r\nDate:[^\r\n]+  Time:\\d\\d:\\d\\d:\\d\\d\r\n")))
+        << stamp;
+}
+
+TEST(QuorinBatch, SettingsFileIsWrittenAndReadBackByTheNextRun)
+{
+    Model model;
+    ASSERT_EQ(model.run({ "create", "--static-only" }).status, 0);
+    EXPECT_EQ(model.dir.read("JKT.DFS"), Expected("e2e/static_only.DFS"));
+    const std::string firstBatch = model.dir.read("JKT.BRSF");
+    std::filesystem::remove(model.dir.file("waves.txt"));
+    // No options at all: the saved inputs and waves make the same run again.
+    const BatchRun again = RunQuorinBatch(model.dir, { "create", "--model", "JKT", "--overwrite" });
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(model.dir.read("JKT.DFS"), Expected("e2e/static_only.DFS"));
+    EXPECT_EQ(model.dir.read("JKT.BRSF"), firstBatch);
+}
+
+TEST(QuorinBatch, TwoAppendsInARow)
+{
+    Model model;
+    model.dir.write("JKT.BRSF", "EARLIER CONTENT\r\n");
+    const std::vector<std::string> first = { "append", "--selective-tubular", "on",
+        "--selective-vm-stress", "on", "--description", "LEGS" };
+    auto second = first;
+    second.insert(second.end(),
+        { "--description", "", "--group-no", "2", "--selective-output-id", "300", "--group-by",
+            "element" });
+    ASSERT_EQ(model.run(first).status, 0);
+    const BatchRun run = model.run(second);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Appended the selective assessment to JKT.BRSF\n");
+    EXPECT_EQ(model.dir.read("JKT.BRSF"), Expected("writers/append_twice.BRSF"));
+    EXPECT_FALSE(std::filesystem::exists(model.dir.file("JKT.@F1")));
+}
+
+TEST(QuorinBatch, RefusalsWriteNothing)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        bool withWaveData;
+        bool batchExists;
+        const char* message;
+    };
+    const Case cases[] = {
+        { "missing wave data", { "create" }, false, false, "WAV Data does not exist\n" },
+        { "missing wave data on append", { "append" }, false, false, "WAV Data does not exist\n" },
+        { "overwrite not given", { "create" }, true, true,
+            "Fatige Batch File Exist - Overwrite\n" },
+        { "depth not a number", { "create", "--water-depth", "deep" }, true, false,
+            "\"Water Depth\"" },
+        { "thickness with a comma", { "append", "--selective-thickness", "0,02" }, true, false,
+            "\"Thickness\" of \"Selective Assessments\"" },
+        { "load case start", { "create", "--load-case-start", "" }, true, false,
+            "\"Load Case (Start)\"" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Model model;
+        if (!c.withWaveData)
+            std::filesystem::remove(model.dir.file("JKT.WAV"));
+        if (c.batchExists)
+            model.dir.write("JKT.BRSF", "old");
+        const auto before = FileNames(model.dir);
+        const BatchRun run = model.run(c.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(FileNames(model.dir), before);
+        if (c.batchExists) {
+            EXPECT_EQ(model.dir.read("JKT.BRSF"), "old");
+        }
+    }
+}
+
+TEST(QuorinBatch, FileThatCannotBeCreatedStopsWithItsName)
+{
+    Model model;
+    model.dir.write("plain", "x");
+    const BatchRun run = model.run({ "create", "--batch-file", "plain/JKT.BRSF" });
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("plain/JKT.BRSF"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Not a directory"), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(model.dir.file("JKT.C110")));
+}
+
+TEST(QuorinBatch, UsageErrorsExitWithTwoAndAHint)
+{
+    for (const std::vector<std::string>& args : { std::vector<std::string> {},
+             { "create", "--bogus" }, { "create", "--directions", "7" } }) {
+        TempDir dir;
+        const BatchRun run = RunQuorinBatch(dir, args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("Try 'quorin-batch --help'"), std::string::npos) << run.err;
+        EXPECT_EQ(FileNames(dir), std::vector<std::string> {});
+    }
+    TempDir dir;
+    const BatchRun help = RunQuorinBatch(dir, { "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--selective-thickness TEXT"), std::string::npos);
+}
+
+TEST(QuorinBatch, ModelNameFileAndDecimalComma)
+{
+    TempDir dir;
+    dir.write("model.NAM", dir.file("JKT") + ",JKT,1\r\n");
+    dir.write("JKT.WAV", "");
+    dir.write("waves.txt", "2.5\t7\t1\n");
+    const BatchRun run = RunQuorinBatch(dir,
+        { "create", "--files1", dir.path(), "--waves", "waves.txt", "--global-thickness", "0,025",
+            "--damping", "2.5" },
+        { "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err,
+        "This computer is using , symbol for the decimal symbol\n\nTo run the fatig analysis "
+        "the . symbol must be used for the decimal symbol\n\nThis module may be used to "
+        "create the run control files but then use the Windows\nControl Panel/Regional "
+        "Settings/Number to change the decimal symbol from , to .\n");
+    const std::string batch = dir.read("JKT.BRSF");
+    EXPECT_NE(batch.find("FATSPEC3 2/1/4/1.0/F2/0,025/\r\n"), std::string::npos);
+    EXPECT_NE(batch.find("FATSPEC1 70/81/90/D/0,025/\r\n"), std::string::npos);
+    EXPECT_NE(dir.read("JKT.@F1").find("WDEPTH, 113.3\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace quorin::test

@@ -1,0 +1,58 @@
+#include "e2e/batchrunner.h"
+
+#include "common/textfile.h"
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace quorin::test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Quote(const std::string& word)
+{
+    std::string quoted = "'";
+    for (char ch : word)
+        quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    return quoted + "'";
+}
+
+} // namespace
+
+BatchRun RunQuorinBatch(
+    const TempDir& dir, const std::vector<std::string>& args, const std::vector<std::string>& env)
+{
+    std::string command = "cd " + Quote(dir.path()) + " && env HOME=" + Quote(dir.file(".home"))
+        + " XDG_CONFIG_HOME=" + Quote(dir.file(".home"));
+    for (const auto& setting : env)
+        command += " " + Quote(setting);
+    command += " " + Quote(QUORIN_BATCH);
+    for (const auto& arg : args)
+        command += " " + Quote(arg);
+    command += " >" + Quote(dir.file(".out")) + " 2>" + Quote(dir.file(".err"));
+    BatchRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readWholeFile(dir.file(".out")).value_or("");
+    run.err = readWholeFile(dir.file(".err")).value_or("");
+    fs::remove(dir.file(".out"));
+    fs::remove(dir.file(".err"));
+    fs::remove_all(dir.file(".home"));
+    return run;
+}
+
+std::vector<std::string> FileNames(const TempDir& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace quorin::test

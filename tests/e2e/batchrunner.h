@@ -1,0 +1,26 @@
+#pragma once
+
+#include "support/tempdir.h"
+
+#include <string>
+#include <vector>
+
+namespace quorin::test {
+
+// quorin-batch run in a model directory, as a user would from a shell.
+struct BatchRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs quorin-batch with the arguments (each passed as one word) in the
+// directory, with a home of its own so no stored settings leak in; env holds
+// extra "NAME=value" settings such as a locale.
+BatchRun RunQuorinBatch(const TempDir& dir, const std::vector<std::string>& args,
+    const std::vector<std::string>& env = {});
+
+// The names of the files in dir.
+std::vector<std::string> FileNames(const TempDir& dir);
+
+} // namespace quorin::test

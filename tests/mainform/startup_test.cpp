@@ -1,0 +1,202 @@
+#include "mainform/startup.h"
+
+#include "support/scripted.h"
+#include "support/tempdir.h"
+#include "wavetable/wavegrid.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace quorin {
+namespace {
+
+using test::ScriptedPrompter;
+using test::TempDir;
+
+// The settings file of the worked example: default inputs, "4", start 0,
+// one wave of height 2.5, period 7, theory 1.
+const char* const kExampleSettings = " 14 \r\n 0\r\n 1 \r\n 2.5           7             1\r\n"
+                                     "12\r\n70\r\n 113.3\r\n8\r\n 0 \r\n3\r\nSpare\r\nSpare\r\n"
+                                     "Spare\r\n50\r\n5\r\nSpare\r\nSpare\r\n4\r\n";
+
+std::string Settings(const std::string& head, const std::string& waves, const std::string& exclude,
+    const std::string& spectrum, const std::string& freq)
+{
+    return head + waves + "12\r\n70\r\n 113.3\r\n8\r\n" + exclude + "\r\n" + spectrum
+        + "\r\nSpare\r\nSpare\r\nSpare\r\n" + freq + "\r\n5\r\nSpare\r\nSpare\r\n4\r\n";
+}
+
+struct Fixture {
+    TempDir dir;
+    ScriptedPrompter prompter;
+    RunSetup setup;
+    GridModel waves { kWaveGridRows, kWaveGridCols };
+
+    Fixture() { dir.write("model.NAM", dir.file("JKT") + ",x,3rd\r\n"); }
+    StartupResult start(char decimal = '.')
+    {
+        return StartUp({ dir.path(), dir.path(), std::nullopt }, setup, waves, prompter, decimal);
+    }
+};
+
+TEST(StartUp, WithoutSettingsFileEveryInputHasItsDefault)
+{
+    Fixture f;
+    const StartupResult result = f.start();
+    MainInputs expected;
+    expected.batchFile = f.dir.file("JKT") + ".BRSF";
+    EXPECT_EQ(result.inputs, expected);
+    EXPECT_EQ(f.setup.SpectrumType, "3");
+    EXPECT_EQ(f.setup.ModelName, f.dir.file("JKT"));
+    EXPECT_EQ(f.setup.NamField3, "3rd");
+    EXPECT_EQ(f.setup.WaveSteepness, 22.0f);
+    EXPECT_EQ(result.helpFile, f.dir.file("quorin_spec.chm"));
+    EXPECT_TRUE(f.prompter.messages().empty());
+    EXPECT_EQ(f.waves.text(100, 0), "100");
+    EXPECT_EQ(f.waves.text(0, 2), "Period");
+}
+
+TEST(StartUp, SettingsFileOfTheExampleRestoresEveryInput)
+{
+    Fixture f;
+    f.dir.write("JKT.DFS", kExampleSettings);
+    const StartupResult result = f.start();
+    EXPECT_TRUE(f.prompter.messages().empty());
+    EXPECT_EQ(result.inputs.directionOption, 3);
+    EXPECT_EQ(f.setup.NoOfDirections, 14);
+    EXPECT_EQ(f.setup.NoOfWaves, 1);
+    EXPECT_EQ(f.waves.text(1, 1), "2.5");
+    EXPECT_EQ(f.waves.text(1, 2), "7");
+    EXPECT_EQ(f.waves.text(1, 3), "1");
+    EXPECT_EQ(f.waves.text(2, 1), "");
+    EXPECT_EQ(result.inputs.waveSteps, "12");
+    EXPECT_EQ(result.inputs.loadCaseStart, "70");
+    EXPECT_EQ(result.inputs.waterDepth, "113.3");
+    EXPECT_EQ(result.inputs.frequencyCase, "50");
+    EXPECT_EQ(result.inputs.damping, "5");
+    EXPECT_EQ(result.inputs.scfCorrelation, "4");
+    EXPECT_EQ(result.inputs.batchFile, f.dir.file("JKT") + ".BRSF");
+}
+
+TEST(StartUp, DirectionCodeSelectsItsOption)
+{
+    const std::pair<const char*, int> cases[]
+        = { { " 1 ", 0 }, { " 2 ", 1 }, { " 3 ", 2 }, { " 14 ", 3 }, { " 4 ", 4 }, { " 6 ", 5 },
+              { " 8 ", 6 }, { " 12 ", 7 }, { " 5 ", 3 }, { " 0 ", 3 } };
+    for (const auto& [code, option] : cases) {
+        Fixture f;
+        f.dir.write(
+            "JKT.DFS", Settings(std::string(code) + "\r\n 0\r\n 0 \r\n", "", " 0 ", "3", "50"));
+        EXPECT_EQ(f.start().inputs.directionOption, option) << code;
+    }
+}
+
+TEST(StartUp, StaticFrequencyCaseChecksStaticOnlyAndClearsExclude)
+{
+    Fixture f;
+    f.dir.write("JKT.DFS", Settings(" 14 \r\n 0\r\n 0 \r\n", "", " 1 ", "2", "-"));
+    const MainInputs inputs = f.start().inputs;
+    EXPECT_TRUE(inputs.staticOnly);
+    EXPECT_FALSE(inputs.excludeStaticImprovement);
+    EXPECT_EQ(f.setup.ExcludeStaticImprovement, 0);
+    EXPECT_EQ(inputs.frequencyCase, "-");
+    EXPECT_EQ(inputs.spectrum, 2);
+    EXPECT_EQ(f.setup.SpectrumType, "2");
+}
+
+TEST(StartUp, ExcludeAndSpectrumAreRestored)
+{
+    Fixture f;
+    f.dir.write("JKT.DFS", Settings(" 14 \r\n 0\r\n 0 \r\n", "", " 1 ", "1.4", "50"));
+    const MainInputs inputs = f.start().inputs;
+    EXPECT_TRUE(inputs.excludeStaticImprovement);
+    EXPECT_EQ(f.setup.ExcludeStaticImprovement, 1);
+    EXPECT_EQ(inputs.spectrum, 1);
+    EXPECT_EQ(f.setup.SpectrumType, "1");
+}
+
+TEST(StartUp, DecimalCommaWarnsOnceAndWritesNumbersWithComma)
+{
+    Fixture f;
+    f.dir.write("JKT.DFS",
+        Settings(
+            " 14 \r\n 12.5\r\n 1 \r\n", " 2.5           7.25          1\r\n", " 0 ", "3", "50"));
+    const MainInputs inputs = f.start(',').inputs;
+    ASSERT_EQ(f.prompter.messages().size(), 1u);
+    const auto& warning = f.prompter.messages()[0];
+    EXPECT_EQ(warning.text,
+        "This computer is using , symbol for the decimal symbol\r\rTo run the fatig analysis "
+        "the . symbol must be used for the decimal symbol\r\rThis module may be used to "
+        "create the run control files but then use the Windows\rControl Panel/Regional "
+        "Settings/Number to change the decimal symbol from , to .");
+    EXPECT_EQ(warning.buttons, Prompter::Buttons::OkCancel);
+    EXPECT_EQ(warning.icon, Prompter::Icon::Critical);
+    EXPECT_EQ(inputs.waterDepth, "113,3");
+    EXPECT_EQ(inputs.startDirection, "12,5");
+    EXPECT_EQ(f.waves.text(1, 2), "7,25");
+}
+
+TEST(StartUp, DepthWithoutSettingsFileUsesTheUsersDecimalSymbol)
+{
+    Fixture f;
+    EXPECT_EQ(f.start(',').inputs.waterDepth, "113,3");
+}
+
+TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
+{
+    std::string waves150;
+    for (int i = 0; i < 150; ++i)
+        waves150 += " 1  2  1\r\n";
+    const std::string full = Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "1", "50");
+    struct Case {
+        const char* name;
+        const char* modelNam; // nullptr: no model.NAM
+        std::string settings; // empty: no settings file
+        const char* named;
+    };
+    const Case cases[] = {
+        { "truncated settings", "STEM,x,y", full.substr(0, full.size() - 20), "STEM.DFS" },
+        { "150 waves", "STEM,x,y", Settings(" 2 \r\n 0\r\n 150 \r\n", waves150, " 0 ", "1", "50"),
+            "STEM.DFS" },
+        { "negative wave count", "STEM,x,y",
+            Settings(" 2 \r\n 0\r\n -1 \r\n", "", " 0 ", "1", "50"), "STEM.DFS" },
+        { "spectrum 4", "STEM,x,y", Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "4", "50"),
+            "STEM.DFS" },
+        { "missing model.NAM", nullptr, "", "model.NAM" },
+        { "model.NAM with two fields", "STEM,x", "", "model.NAM" },
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        f.dir.write("model.NAM", c.modelNam ? f.dir.file(c.modelNam) + "\r\n" : "");
+        if (!c.modelNam)
+            std::filesystem::remove(f.dir.file("model.NAM"));
+        if (!c.settings.empty())
+            f.dir.write("STEM.DFS", c.settings);
+        const MainInputs inputs = f.start().inputs;
+        ASSERT_EQ(f.prompter.messages().size(), 1u) << c.name;
+        EXPECT_NE(f.prompter.messages()[0].text.find(c.named), std::string::npos) << c.name;
+        MainInputs expected;
+        const bool modelFileFailed = std::string(c.named) == "model.NAM";
+        expected.batchFile = (modelFileFailed ? std::string() : f.dir.file("STEM")) + ".BRSF";
+        EXPECT_EQ(inputs, expected) << c.name;
+        EXPECT_EQ(f.setup.SpectrumType, "3") << c.name;
+    }
+}
+
+TEST(StartUp, StoredSettingsGiveWayToOverrides)
+{
+    const test::MapSettingsStore store(
+        { { "Velmar/Setup/Files1", "/models" }, { "Velmar/Setup/Files2", "/help" } });
+    const auto stored = ReadStartupDirectories(store, std::nullopt, std::nullopt);
+    EXPECT_EQ(stored.files1, "/models");
+    EXPECT_EQ(stored.files2, "/help");
+    const auto overridden = ReadStartupDirectories(store, std::string("/mine"), std::nullopt);
+    EXPECT_EQ(overridden.files1, "/mine");
+    EXPECT_EQ(overridden.files2, "/help");
+    const auto missing = ReadStartupDirectories(test::MapSettingsStore(), {}, {});
+    EXPECT_EQ(missing.files1, "");
+}
+
+} // namespace
+} // namespace quorin
