@@ -1,10 +1,60 @@
+#include "common/gridmodel.h"
+#include "common/qt/core/qtplatform.h"
+#include "common/qt/qtprompter.h"
+#include "mainform/frmmain.h"
+#include "mainform/runsetup.h"
+#include "mainform/startup.h"
+#include "wavetable/wavegrid.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+std::optional<std::string> optionValue(
+    const QCommandLineParser& parser, const QCommandLineOption& option)
+{
+    if (!parser.isSet(option))
+        return std::nullopt;
+    return parser.value(option).toStdString();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
+    QApplication::setApplicationName(QStringLiteral("quorin"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Spectral fatigue batch control file utility"));
+    parser.addHelpOption();
+    const QCommandLineOption files1(QStringLiteral("files1"),
+        QStringLiteral("Directory of model.NAM, instead of the stored setting."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption files2(QStringLiteral("files2"),
+        QStringLiteral("Directory of the help file, instead of the stored setting."),
+        QStringLiteral("DIR"));
+    parser.addOption(files1);
+    parser.addOption(files2);
+    parser.process(app);
+
+    const quorin::QtSettingsStore store;
+    const quorin::QtNumberFormat numberFormat;
+    const quorin::QtClock clock;
+    quorin::QtPrompter prompter;
+    quorin::RunSetup setup;
+    quorin::GridModel waves(quorin::kWaveGridRows, quorin::kWaveGridCols);
+
+    quorin::frmMain window(setup, waves, prompter, clock, numberFormat);
+    prompter.setParent(&window);
+    window.centreOnScreen();
     window.show();
+    window.startUp(quorin::ReadStartupDirectories(
+        store, optionValue(parser, files1), optionValue(parser, files2)));
     return app.exec();
 }

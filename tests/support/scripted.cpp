@@ -2,8 +2,8 @@
 
 namespace quorin::test {
 
-Prompter::Answer ScriptedPrompter::ask(const std::string& text, Buttons buttons, Icon icon,
-    const std::string& title)
+Prompter::Answer ScriptedPrompter::ask(
+    const std::string& text, Buttons buttons, Icon icon, const std::string& title)
 {
     messages_.push_back({ text, buttons, icon, title });
     if (!answers_.empty()) {
@@ -14,8 +14,8 @@ Prompter::Answer ScriptedPrompter::ask(const std::string& text, Buttons buttons,
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 
-std::string MapSettingsStore::value(const std::string& application, const std::string& section,
-    const std::string& key) const
+std::string MapSettingsStore::value(
+    const std::string& application, const std::string& section, const std::string& key) const
 {
     const auto found = values_.find(application + "/" + section + "/" + key);
     return found == values_.end() ? std::string() : found->second;

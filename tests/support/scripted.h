@@ -29,8 +29,8 @@ public:
     {
     }
 
-    Answer ask(const std::string& text, Buttons buttons, Icon icon,
-        const std::string& title) override;
+    Answer ask(
+        const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
 
     const std::vector<Message>& messages() const { return messages_; }
 

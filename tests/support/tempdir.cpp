@@ -35,7 +35,10 @@ TempDir::~TempDir()
     fs::remove_all(path_, error);
 }
 
-std::string TempDir::file(const std::string& name) const { return joinPath(path_, name); }
+std::string TempDir::file(const std::string& name) const
+{
+    return joinPath(path_, name);
+}
 
 void TempDir::write(const std::string& name, const std::string& content) const
 {

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "mainform/commands.h"
+#include "mainform/maininputs.h"
+#include "mainform/startup.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quorin {
+
+class GridView;
+class NumberFormat;
+
+// The main view: every input of a fatigue run, the wave table and the Create
+// and Append commands. It copies what the user did into MainInputs, calls the
+// rules and commands of the core and shows what they give back.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds every control with its default and lays the wave grid out empty.
+    frmMain(RunSetup& setup, GridModel& waves, Prompter& prompter, const Clock& clock,
+        const NumberFormat& numberFormat, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    MainInputs inputs() const;
+    void showInputs(const MainInputs& inputs);
+
+    // The view's load: start-up on the given directories, then its inputs are shown.
+    void startUp(const StartupDirectories& directories);
+    void centreOnScreen();
+
+    const QString& helpFile() const { return helpFile_; }
+    void setHelpFile(const QString& path) { helpFile_ = path; }
+    // Opens the help file with the desktop's viewer; a missing file is reported.
+    void showHelp();
+
+    // The status line keeps a command's report until the next command.
+    void showOutcome(const CommandOutcome& outcome);
+
+    GridView* waveGrid() const { return Grid2; }
+
+private:
+    void buildView();
+    QLayout* buildTopBand();
+    QGroupBox* buildDirections();
+    QGroupBox* buildSpectrum();
+    QLayout* buildRunNumbers();
+    QLayout* buildJointRows();
+    QGroupBox* buildGlobalAssessments();
+    QGroupBox* buildSelectiveAssessments();
+    QGroupBox* buildWaveData();
+    QLayout* buildCloseRow();
+    void buildStatusLine();
+    void GridSetUp();
+
+    void staticOnlyClicked(bool checked);
+    void excludeStaticImprovementClicked(bool checked);
+    void spectrumClicked(int index);
+    void createClicked(int index);
+
+    RunSetup& setup_;
+    GridModel& waves_;
+    Prompter& prompter_;
+    const Clock& clock_;
+    const NumberFormat& numberFormat_;
+    QString helpFile_;
+
+    QLineEdit* txtBATNAM = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QRadioButton*, kDirectionOptionCount> Option1 {};
+    QButtonGroup* directionGroup_ = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    std::array<QRadioButton*, 4> Option6 {}; // elements 1 to 3
+    QButtonGroup* spectrumGroup_ = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLineEdit* txtRETURN = nullptr;
+    QLineEdit* txtBLOCKS = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    std::array<QLineEdit*, 6> txtSTART {}; // elements 0, 1, 3, 4, 5
+    QLineEdit* txtSTARTDIR = nullptr;
+    QLineEdit* txtSCF = nullptr;
+    QLineEdit* txtSTRESS = nullptr;
+    std::array<QGroupBox*, 4> Frame3 {}; // elements 0 and 3
+    std::array<QCheckBox*, 4> chkJOINTS {};
+    std::array<QLineEdit*, 4> txtCurve {};
+    std::array<QLineEdit*, 4> Text1 {};
+    std::array<QCheckBox*, 2> Check1 {};
+    std::array<QRadioButton*, 2> Option5 {};
+    QLineEdit* txtDesc = nullptr;
+    std::array<QPushButton*, 2> cmdCREATE {};
+    QGroupBox* Frame2 = nullptr;
+    QLineEdit* txtWAVESTEP = nullptr;
+    QLineEdit* txtDEPTH = nullptr;
+    std::array<QPushButton*, 3> Command2 {};
+    GridView* Grid2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    std::array<QPushButton*, 2> Command4 {};
+    QPushButton* cmdHELP = nullptr;
+    QPushButton* cmdQUIT = nullptr;
+    QLabel* statusLine_ = nullptr;
+};
+
+} // namespace quorin
