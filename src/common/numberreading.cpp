@@ -182,12 +182,15 @@ double readLenient(std::string_view text)
     return 0;
 }
 
-std::optional<double> toDoubleStrict(std::string_view text, char decimalSymbol)
+namespace {
+
+// A whole-text number in the target's range; too small to tell from 0 reads 0.
+template <typename T> std::optional<T> strictFloating(std::string_view text, char decimalSymbol)
 {
     const auto number = wholeNumber(text, decimalSymbol);
     if (!number)
         return std::nullopt;
-    double value = 0;
+    T value = 0;
     switch (convert(*number, decimalSymbol, value)) {
     case Range::Fits:
         return value;
@@ -196,24 +199,19 @@ std::optional<double> toDoubleStrict(std::string_view text, char decimalSymbol)
     case Range::Underflow:
         break;
     }
-    return 0.0;
+    return T(0);
+}
+
+} // namespace
+
+std::optional<double> toDoubleStrict(std::string_view text, char decimalSymbol)
+{
+    return strictFloating<double>(text, decimalSymbol);
 }
 
 std::optional<float> toSingleStrict(std::string_view text, char decimalSymbol)
 {
-    const auto number = wholeNumber(text, decimalSymbol);
-    if (!number)
-        return std::nullopt;
-    float value = 0;
-    switch (convert(*number, decimalSymbol, value)) {
-    case Range::Fits:
-        return value;
-    case Range::Overflow:
-        return std::nullopt;
-    case Range::Underflow:
-        break;
-    }
-    return 0.0f;
+    return strictFloating<float>(text, decimalSymbol);
 }
 
 std::optional<std::int16_t> toInt16Strict(std::string_view text, char decimalSymbol)

@@ -25,6 +25,23 @@ std::string thicknessOf(const RunSetup& setup, char decimalSymbol)
     return textForm(setup.Thickness, Precision::Single, decimalSymbol);
 }
 
+// The combine-all-directions lines: tubular joints, then member joints and,
+// only within the member branch, the VM stress line on the id after them.
+template <typename Combine, typename NextId>
+void writeCombinations(const RunSetup& setup, Combine combine, NextId nextId)
+{
+    if (setup.TubularJoints == 1) {
+        combine("1");
+        nextId();
+    }
+    if (setup.MemberJoints == 1) {
+        combine("2");
+        nextId();
+        if (setup.VMStress == 1)
+            combine("3");
+    }
+}
+
 } // namespace
 
 void writeGlobalAssessments(
@@ -53,17 +70,8 @@ void writeGlobalAssessments(
         out.line("FATIG4 S1/" + directions + "/10000/" + textOf(outputId, decimalSymbol) + "/"
             + std::string(joints) + "/");
     };
-    const auto nextId = [&] { outputId = to32Bit(outputId + 1LL, out.path(), "Output ID"); };
-    if (setup.TubularJoints == 1) {
-        combine("1");
-        nextId();
-    }
-    if (setup.MemberJoints == 1) {
-        combine("2");
-        nextId();
-        if (setup.VMStress == 1)
-            combine("3");
-    }
+    writeCombinations(
+        setup, combine, [&] { outputId = to32Bit(outputId + 1LL, out.path(), "Output ID"); });
 }
 
 void writeSelectiveAssessment(
@@ -104,19 +112,8 @@ void writeSelectiveAssessment(
             + std::string(joints) + "/" + groupSet + "/" + group + "/" + id(setup.NodeGroup) + "/"
             + description);
     };
-    const auto nextId = [&] {
-        setup.OutputIdStart = to16Bit(setup.OutputIdStart + 1LL, out.path(), "Output ID");
-    };
-    if (setup.TubularJoints == 1) {
-        combine("1");
-        nextId();
-    }
-    if (setup.MemberJoints == 1) {
-        combine("2");
-        nextId();
-        if (setup.VMStress == 1)
-            combine("3");
-    }
+    writeCombinations(setup, combine,
+        [&] { setup.OutputIdStart = to16Bit(setup.OutputIdStart + 1LL, out.path(), "Output ID"); });
 }
 
 } // namespace quorin::writers
