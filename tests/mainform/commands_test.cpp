@@ -48,7 +48,6 @@ struct Model {
     {
         return AppendCommand(inputs, waves, setup, { prompter, clock, decimal });
     }
-    bool exists(const char* name) const { return std::filesystem::exists(dir.file(name)); }
     std::size_t fileCount() const
     {
         return static_cast<std::size_t>(
@@ -82,16 +81,6 @@ TEST(CreateCommand, NoToOverwriteChangesNothing)
     EXPECT_EQ(m.fileCount(), 2u);
     EXPECT_EQ(m.setup.BatchFileName, before.BatchFileName);
     EXPECT_EQ(m.setup.NoOfWaves, before.NoOfWaves);
-}
-
-TEST(CreateCommand, YesToOverwriteReplacesTheBatchFile)
-{
-    Model m;
-    m.wave(1, "2.5", "7", "1");
-    m.dir.write("JKT.BRSF", "old");
-    m.prompter = ScriptedPrompter({ Answer::Yes });
-    EXPECT_EQ(m.create().status, Status::Done);
-    EXPECT_NE(m.dir.read("JKT.BRSF"), "old");
 }
 
 TEST(Commands, MissingWaveDataWritesNothing)
@@ -253,18 +242,6 @@ TEST(Commands, ActiveFrameFillsTheSharedValues)
     EXPECT_EQ(m.setup.MemberScfText, "2.5");
     EXPECT_EQ(m.setup.Thickness, 0.04f);
     EXPECT_EQ(m.setup.VMStress, 0);
-}
-
-TEST(Commands, WriterFailureIsReportedWithTheFile)
-{
-    Model m;
-    m.wave(1, "2.5", "7", "1");
-    m.dir.write("plain", "x");
-    m.inputs.batchFile = m.dir.file("plain") + "/JKT.BRSF";
-    const CommandOutcome outcome = m.create();
-    EXPECT_EQ(outcome.status, Status::Failed);
-    EXPECT_NE(outcome.report.find(m.inputs.batchFile), std::string::npos) << outcome.report;
-    EXPECT_TRUE(m.exists("JKT.@F1")) << "files before the failure stay";
 }
 
 // What a command saves, the next start-up shows again.
