@@ -50,11 +50,12 @@ SettingsFile TakeRunValues(
 {
     setup.TubularJoints = in.global.tubularJoints ? 1 : 0;
     setup.MemberJoints = in.global.memberJoints ? 1 : 0;
-    SetDirections(setup, in.directionOption, *toDoubleStrict(in.startDirection, decimal));
+    const double startDirection = *toDoubleStrict(in.startDirection, decimal);
+    SetDirections(setup, in.directionOption, startDirection);
 
     SettingsFile saved;
     saved.noOfDirections = setup.NoOfDirections;
-    saved.startDirection = *toDoubleStrict(in.startDirection, decimal);
+    saved.startDirection = startDirection;
     for (int i = 1; i <= setup.NoOfWaves; ++i) {
         setup.WaveHeight[i] = toSingle(readLenient(waves.text(i, 1)));
         setup.WavePeriod[i] = toSingle(readLenient(waves.text(i, 2)));
