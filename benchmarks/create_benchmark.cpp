@@ -108,15 +108,15 @@ int main(int argc, char* argv[])
         setup.ModelName = (model / "JKT").string();
         setup.SpectrumType = "3";
         const auto start = Clock::now();
-        const auto outcome = quorin::CreateCommand(inputs, waves, setup, { prompter, clock, '.' });
+        const auto outcome = quorin::createCommand(inputs, waves, setup, { prompter, clock, '.' });
         create.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-        if (outcome.status != quorin::CommandOutcome::Status::Done) {
-            std::fprintf(stderr, "Create failed: %s\n", outcome.report.c_str());
+        if (!outcome) {
+            std::fprintf(stderr, "Create failed: %s\n", outcome.error().message.c_str());
             return 1;
         }
         if (files.empty()) {
             files = ReadAll(model);
-            std::printf("%s\n", outcome.report.c_str());
+            std::printf("%s\n", outcome->c_str());
         }
         raw.push_back(WriteFloor(floor, files));
     }

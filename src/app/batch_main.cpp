@@ -14,5 +14,5 @@ int main(int argc, char* argv[])
     const quorin::QtSettingsStore store;
     const quorin::QtClock clock;
     const quorin::QtNumberFormat format;
-    return quorin::RunBatch(args, store, clock, format.decimalSymbol(), std::cout, std::cerr);
+    return quorin::runBatch(args, store, clock, format.decimalSymbol(), std::cout, std::cerr);
 }

@@ -2,8 +2,8 @@
 #include "common/qt/core/qtplatform.h"
 #include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
-#include "mainform/runsetup.h"
 #include "mainform/startup.h"
+#include "run/runsetup.h"
 #include "wavetable/wavegrid.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
     prompter.setParent(&window);
     window.centreOnScreen();
     window.show();
-    window.startUp(quorin::ReadStartupDirectories(
+    window.startUp(quorin::readStartupDirectories(
         store, optionValue(parser, files1), optionValue(parser, files2)));
     return app.exec();
 }

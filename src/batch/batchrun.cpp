@@ -12,17 +12,16 @@ namespace {
 const char* const kVersion = "quorin-batch 0.1.0";
 }
 
-int RunBatch(const std::vector<std::string>& args, const SettingsStore& store, const Clock& clock,
+int runBatch(const std::vector<std::string>& args, const SettingsStore& store, const Clock& clock,
     char decimalSymbol, std::ostream& out, std::ostream& err)
 {
-    std::string problem;
-    const auto options = ParseBatchOptions(args, problem);
+    const auto options = parseBatchOptions(args);
     if (!options) {
-        err << "quorin-batch: " << problem << ". Try 'quorin-batch --help'.\n";
+        err << "quorin-batch: " << options.error().message << ". Try 'quorin-batch --help'.\n";
         return 2;
     }
     if (options->command == BatchOptions::Command::Help) {
-        out << BatchHelpText();
+        out << batchHelpText();
         return 0;
     }
     if (options->command == BatchOptions::Command::Version) {
@@ -31,32 +30,26 @@ int RunBatch(const std::vector<std::string>& args, const SettingsStore& store, c
     }
 
     StreamPrompter prompter(err, options->overwrite);
-    StartupDirectories directories = ReadStartupDirectories(store, options->files1, std::nullopt);
+    StartupDirectories directories = readStartupDirectories(store, options->files1, std::nullopt);
     directories.modelStem = options->model;
     RunSetup setup;
     GridModel waves(kWaveGridRows, kWaveGridCols);
-    StartupResult start = StartUp(directories, setup, waves, prompter, decimalSymbol);
-    if (auto bad = ApplyBatchOptions(*options, start.inputs, setup, waves)) {
-        err << "quorin-batch: " << *bad << ". Try 'quorin-batch --help'.\n";
+    StartupResult start = startUp(directories, setup, waves, prompter, decimalSymbol);
+    if (auto applied = applyBatchOptions(*options, start.inputs, setup, waves); !applied) {
+        err << "quorin-batch: " << applied.error().message << ". Try 'quorin-batch --help'.\n";
         return 2;
     }
 
     const CommandContext context { prompter, clock, decimalSymbol };
-    const CommandOutcome outcome = options->command == BatchOptions::Command::Create
-        ? CreateCommand(start.inputs, waves, setup, context)
-        : AppendCommand(start.inputs, waves, setup, context);
-    switch (outcome.status) {
-    case CommandOutcome::Status::Done:
-        out << outcome.report << '\n';
+    const auto written = options->command == BatchOptions::Command::Create
+        ? createCommand(start.inputs, waves, setup, context)
+        : appendCommand(start.inputs, waves, setup, context);
+    if (written) {
+        out << *written << '\n';
         return 0;
-    case CommandOutcome::Status::Failed:
-        err << outcome.report << '\n';
-        return 1;
-    case CommandOutcome::Status::Stopped:
-        if (!outcome.report.empty())
-            err << outcome.report << '\n';
-        return 1;
     }
+    if (!written.error().message.empty())
+        err << written.error().message << '\n';
     return 1;
 }
 

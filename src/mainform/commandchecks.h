@@ -1,16 +1,17 @@
 #pragma once
 
-#include "mainform/maininputs.h"
-
-#include <optional>
-#include <string>
+#include "common/result.h"
+#include "run/maininputs.h"
+#include "run/runnumbers.h"
 
 namespace quorin {
 
 // The checks Create and Append make before anything is written: every text
 // they will convert strictly, and every number the writers will derive from
-// them, must fit. Returns the message that names the first field refused.
-std::optional<std::string> CheckCreateInputs(const MainInputs& inputs, char decimalSymbol);
-std::optional<std::string> CheckAppendInputs(const MainInputs& inputs, char decimalSymbol);
+// them, must fit. The failure names the first box refused. Create's check
+// takes the counts its writer will see: the waves and the directions.
+Result<RunNumbers> checkCreateInputs(
+    const MainInputs& inputs, int waves, int directions, char decimalSymbol);
+Result<void> checkAppendInputs(const MainInputs& inputs, char decimalSymbol);
 
 } // namespace quorin

@@ -1,12 +1,11 @@
 #include "mainform/commands.h"
 
-#include "common/linewriter.h"
 #include "common/numberforms.h"
 #include "common/numberreading.h"
 #include "common/textfile.h"
 #include "mainform/commandchecks.h"
-#include "mainform/directions.h"
-#include "mainform/settingsfile.h"
+#include "run/directions.h"
+#include "run/settingsfile.h"
 #include "writers/batchwriter.h"
 
 #include <filesystem>
@@ -18,7 +17,7 @@ namespace {
 enum class Kind { Create, Append };
 
 // Steps 3 to 5: the texts of the inputs, the wave count and the group choice.
-void CopyInputs(const MainInputs& in, const GridModel& waves, RunSetup& setup, char decimal)
+void copyInputs(const MainInputs& in, const GridModel& waves, RunSetup& setup, char decimal)
 {
     setup.StartDirText = in.startDirection;
     setup.WaveStepsText = in.waveSteps;
@@ -32,12 +31,8 @@ void CopyInputs(const MainInputs& in, const GridModel& waves, RunSetup& setup, c
     setup.GroupSetNoText = in.groupSet;
     setup.GroupNoText = in.groupNo;
     setup.OutputIdStart = toInt16Strict(in.selectiveOutputId, decimal).value_or(0);
-    int count = 0;
-    for (int r = 1; r < waves.rows() && count < 100; ++r)
-        if (readLenient(waves.text(r, 1)) > 0)
-            ++count;
-    setup.NoOfWaves = static_cast<std::int16_t>(count);
-    setup.NodeGroup = in.elementGroup ? 0 : 1;
+    setup.NoOfWaves = static_cast<std::int16_t>(countWaves(waves));
+    setup.NodeGroup = in.groupOption == 0 ? 0 : 1;
     // These two follow their controls at every click; taking them again
     // here keeps them true to the inputs whoever filled them.
     setup.ExcludeStaticImprovement = in.excludeStaticImprovement ? 1 : 0;
@@ -45,13 +40,13 @@ void CopyInputs(const MainInputs& in, const GridModel& waves, RunSetup& setup, c
 }
 
 // Steps 7 to 12: joints, directions, waves, and the settings file.
-SettingsFile TakeRunValues(
+SettingsFile takeRunValues(
     const MainInputs& in, const GridModel& waves, RunSetup& setup, char decimal)
 {
     setup.TubularJoints = in.global.tubularJoints ? 1 : 0;
     setup.MemberJoints = in.global.memberJoints ? 1 : 0;
     const double startDirection = *toDoubleStrict(in.startDirection, decimal);
-    SetDirections(setup, in.directionOption, startDirection);
+    setDirections(setup, in.directionOption, startDirection);
 
     SettingsFile saved;
     saved.noOfDirections = setup.NoOfDirections;
@@ -74,95 +69,118 @@ SettingsFile TakeRunValues(
     return saved;
 }
 
-void TakeFrame(const AssessmentFrame& frame, RunSetup& setup, char decimal)
+// Step 13: the active frame's values.
+FormTexts takeFrame(
+    const MainInputs& in, const AssessmentFrame& frame, RunSetup& setup, char decimal)
 {
     setup.MemberScfText = frame.scf;
     setup.Thickness = *toSingleStrict(frame.thickness, decimal);
     setup.VMStress = frame.vmStress ? 1 : 0;
+    setup.TubularJoints = frame.tubularJoints ? 1 : 0;
+    setup.MemberJoints = frame.memberJoints ? 1 : 0;
+    return { frame.tubularCurve, frame.memberCurve, in.globalOutputId, in.description };
 }
 
-std::string Plural(int count, const char* one, const char* many)
+std::string plural(int count, const char* one, const char* many)
 {
     return plainForm(count, Precision::Double) + " " + (count == 1 ? one : many);
 }
 
-CommandOutcome Report(const WriterResult& result, const std::string& batchFile, Kind kind)
+Result<std::string> report(
+    const Result<FilesWritten>& written, const std::string& batchFile, Kind kind)
 {
-    if (result.failed)
-        return { CommandOutcome::Status::Failed,
-            "Could not write " + result.failedFile + ": " + result.reason
-                + ". The files written before it are kept." };
+    if (!written) {
+        const Failure& failure = written.error();
+        if (failure.file.empty())
+            return std::unexpected(failure);
+        return fail("Could not write " + failure.file + ": " + failure.message
+                + ". The files written before it are kept.",
+            failure.file);
+    }
     const std::string name = std::filesystem::path(batchFile).filename().string();
     if (kind == Kind::Append)
-        return { CommandOutcome::Status::Done, "Appended the selective assessment to " + name };
-    return { CommandOutcome::Status::Done,
-        "Wrote " + Plural(result.loadDataFiles, "load data file", "load data files") + ", "
-            + Plural(result.waveStepFiles, "wave step file", "wave step files") + ", "
-            + Plural(result.combinationFiles, "combination file", "combination files") + " and "
-            + name };
+        return "Appended the selective assessment to " + name;
+    return "Wrote " + plural(written->loadDataFiles, "load data file", "load data files") + ", "
+        + plural(written->waveStepFiles, "wave step file", "wave step files") + ", "
+        + plural(written->combinationFiles, "combination file", "combination files") + " and "
+        + name;
 }
 
-CommandOutcome Run(Kind kind, const MainInputs& in, const GridModel& waves, RunSetup& setup,
+// A refusal the user is told of in a message box.
+std::unexpected<Failure> told(Prompter& prompter, Failure failure, Prompter::Icon icon)
+{
+    prompter.tell(failure.message, icon);
+    failure.message.clear();
+    return std::unexpected(std::move(failure));
+}
+
+Result<std::string> run(Kind kind, const MainInputs& in, const GridModel& waves, RunSetup& setup,
     CommandContext context)
 {
     const char decimal = context.decimalSymbol;
     if (kind == Kind::Create && fileExists(in.batchFile)
         && context.prompter.ask("Fatige Batch File Exist - Overwrite", Prompter::Buttons::YesNo)
             != Prompter::Answer::Yes)
-        return { CommandOutcome::Status::Stopped, "The batch file was left as it was." };
+        return fail("The batch file was left as it was.");
 
-    const auto refused
-        = kind == Kind::Create ? CheckCreateInputs(in, decimal) : CheckAppendInputs(in, decimal);
-    if (refused) {
-        context.prompter.tell(*refused, Prompter::Icon::Critical);
-        return { CommandOutcome::Status::Stopped, {} };
+    const int option = in.directionOption;
+    const int directions = option >= 0 && option < static_cast<int>(kDirectionOptions.size())
+        ? kDirectionOptions[static_cast<std::size_t>(option)].count
+        : directionCountOf(setup.NoOfDirections);
+    if (kind == Kind::Create) {
+        if (auto checked = checkCreateInputs(in, countWaves(waves), directions, decimal); !checked)
+            return told(context.prompter, checked.error(), Prompter::Icon::Critical);
+    } else if (auto checked = checkAppendInputs(in, decimal); !checked) {
+        return told(context.prompter, checked.error(), Prompter::Icon::Critical);
     }
 
-    CopyInputs(in, waves, setup, decimal);
-    if (!fileExists(setup.ModelName + ".WAV")) {
-        context.prompter.tell("WAV Data does not exist");
-        return { CommandOutcome::Status::Stopped, {} };
+    copyInputs(in, waves, setup, decimal);
+    if (!fileExists(setup.ModelName + ".WAV"))
+        return told(context.prompter, { "WAV Data does not exist" }, Prompter::Icon::None);
+
+    const SettingsFile saved = takeRunValues(in, waves, setup, decimal);
+    if (auto written = saveSettingsFile(setup.ModelName + ".DFS", saved); !written) {
+        const Failure& failure = written.error();
+        return fail("Could not write " + failure.file + ": " + failure.message
+                + ". No other file was written.",
+            failure.file);
     }
 
-    const SettingsFile saved = TakeRunValues(in, waves, setup, decimal);
-    const std::string settingsPath = setup.ModelName + ".DFS";
-    try {
-        LineWriter out(settingsPath, LineWriter::Mode::Create);
-        WriteSettingsFile(out, saved);
-        out.close();
-    } catch (const WriteError& error) {
-        return { CommandOutcome::Status::Failed,
-            "Could not write " + error.file() + ": " + error.reason()
-                + ". No other file was written." };
-    }
-
-    BatchWriter writer(setup, in, context.clock, decimal);
     if (kind == Kind::Append) {
-        TakeFrame(in.selective, setup, decimal);
-        setup.TubularJoints = in.selective.tubularJoints ? 1 : 0;
-        setup.MemberJoints = in.selective.memberJoints ? 1 : 0;
-        return Report(writer.AppendSelective(), setup.BatchFileName, kind);
+        BatchWriter writer(
+            setup, takeFrame(in, in.selective, setup, decimal), context.clock, decimal);
+        return report(writer.AppendSelective(), setup.BatchFileName, kind);
     }
-    TakeFrame(in.global, setup, decimal);
+    // Create takes the joint boxes of "Global Assessments" in step 8 already.
+    BatchWriter writer(setup, takeFrame(in, in.global, setup, decimal), context.clock, decimal);
     if (setup.FreqCaseText == "-")
-        return Report(writer.WriteStaticOnly(), setup.BatchFileName, kind);
+        return report(writer.WriteStaticOnly(), setup.BatchFileName, kind);
     if (setup.ExcludeStaticImprovement != 0)
-        return Report(writer.WriteDynamicOnly(), setup.BatchFileName, kind);
-    return Report(writer.WriteDynamicStatic(), setup.BatchFileName, kind);
+        return report(writer.WriteDynamicOnly(), setup.BatchFileName, kind);
+    return report(writer.WriteDynamicStatic(), setup.BatchFileName, kind);
 }
 
 } // namespace
 
-CommandOutcome CreateCommand(
-    const MainInputs& inputs, const GridModel& waves, RunSetup& setup, CommandContext context)
+int countWaves(const GridModel& waves)
 {
-    return Run(Kind::Create, inputs, waves, setup, context);
+    int count = 0;
+    for (int r = 1; r < waves.rows() && count < 100; ++r)
+        if (readLenient(waves.text(r, 1)) > 0)
+            ++count;
+    return count;
 }
 
-CommandOutcome AppendCommand(
+Result<std::string> createCommand(
     const MainInputs& inputs, const GridModel& waves, RunSetup& setup, CommandContext context)
 {
-    return Run(Kind::Append, inputs, waves, setup, context);
+    return run(Kind::Create, inputs, waves, setup, context);
+}
+
+Result<std::string> appendCommand(
+    const MainInputs& inputs, const GridModel& waves, RunSetup& setup, CommandContext context)
+{
+    return run(Kind::Append, inputs, waves, setup, context);
 }
 
 } // namespace quorin

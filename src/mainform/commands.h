@@ -3,25 +3,13 @@
 #include "common/clock.h"
 #include "common/gridmodel.h"
 #include "common/prompter.h"
-#include "mainform/maininputs.h"
-#include "mainform/runsetup.h"
+#include "common/result.h"
+#include "run/maininputs.h"
+#include "run/runsetup.h"
 
 #include <string>
 
 namespace quorin {
-
-// How a Create or Append command ended and the line the view's status line
-// (or quorin-batch) reports.
-struct CommandOutcome {
-    enum class Status {
-        Done, // ran to its end; report says what was written
-        Stopped, // a question or message stopped it (No to overwrite, no wave data, a refused
-                 // field)
-        Failed, // a writer could not create or write a file; report names the file and the reason
-    };
-    Status status = Status::Done;
-    std::string report;
-};
 
 // The environment a command runs in.
 struct CommandContext {
@@ -31,10 +19,17 @@ struct CommandContext {
 };
 
 // Create (cmdCREATE(0)) and Append (cmdCREATE(1)) on the inputs and the wave
-// grid as they stand.
-CommandOutcome CreateCommand(
+// grid as they stand. They give the line that says what was written, or the
+// failure: the overwrite question answered No, a refused box or missing wave
+// data (told in a message box first: the failure's message is then empty), or
+// a file that could not be written (named, with the reason).
+Result<std::string> createCommand(
     const MainInputs& inputs, const GridModel& waves, RunSetup& setup, CommandContext context);
-CommandOutcome AppendCommand(
+Result<std::string> appendCommand(
     const MainInputs& inputs, const GridModel& waves, RunSetup& setup, CommandContext context);
+
+// The waves Create and Append take: the rows whose height reads as a number
+// above 0, wherever they stand, at most 100.
+int countWaves(const GridModel& waves);
 
 } // namespace quorin

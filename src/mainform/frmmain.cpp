@@ -1,9 +1,10 @@
 #include "mainform/frmmain.h"
-#include "mainform/frmmainparts.h"
 
 #include "common/numberformat.h"
 #include "common/qt/gridview.h"
-#include "mainform/clickrules.h"
+#include "common/qt/widgethelpers.h"
+#include "mainform/captions.h"
+#include "run/inputtable.h"
 #include "wavetable/wavegrid.h"
 
 #include <QAbstractButton>
@@ -16,23 +17,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
 
-#include <algorithm>
-#include <exception>
 namespace quorin {
 
 namespace {
 
 const QColor kErrorColour(192, 0, 0);
-
-std::string toStd(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
-}
 
 // Setting an unchanged text would move the caret and lose the undo history.
 void showText(QLineEdit* edit, const std::string& value)
@@ -42,18 +37,24 @@ void showText(QLineEdit* edit, const std::string& value)
         edit->setText(shown);
 }
 
-void selectButton(QButtonGroup* group, int id)
+// Selects one option button of a group, or none.
+void selectOption(QRadioButton* option, bool checked)
 {
-    if (QAbstractButton* button = group->button(id)) {
-        button->setChecked(true);
+    if (option->isChecked() == checked)
         return;
-    }
-    if (QAbstractButton* checked = group->checkedButton()) {
-        group->setExclusive(false);
-        checked->setChecked(false);
-        group->setExclusive(true);
-    }
+    option->setAutoExclusive(false);
+    option->setChecked(checked);
+    option->setAutoExclusive(true);
 }
+
+} // namespace
+
+template <typename Control> Control* frmMain::control(const QString& objectName) const
+{
+    return findChild<Control*>(objectName);
+}
+
+namespace {
 
 // The command's questions and messages show with the normal pointer.
 class NormalPointerPrompter : public Prompter {
@@ -107,6 +108,7 @@ frmMain::frmMain(RunSetup& setup, GridModel& waves, Prompter& prompter, const Cl
     buildStatusLine();
     GridSetUp();
     showInputs(MainInputs {});
+    bindClickRules();
 
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, &frmMain::showHelp);
@@ -121,75 +123,86 @@ frmMain::~frmMain() = default;
 MainInputs frmMain::inputs() const
 {
     MainInputs in;
-    in.batchFile = toStd(txtBATNAM);
-    in.directionOption = directionGroup_->checkedId();
-    in.spectrum = spectrumGroup_->checkedId();
-    in.loadCaseStart = toStd(txtSTART[0]);
-    in.frequencyCase = toStd(txtRETURN);
-    in.damping = toStd(txtBLOCKS);
-    in.staticOnly = Check2->isChecked();
-    in.excludeStaticImprovement = Check3->isChecked();
-    in.startDirection = toStd(txtSTARTDIR);
-    in.scfCorrelation = toStd(txtSCF);
-    in.stressPoints = toStd(txtSTRESS);
-    in.waveSteps = toStd(txtWAVESTEP);
-    in.waterDepth = toStd(txtDEPTH);
-
-    const auto frame = [this](const AssessmentElements& e) {
-        return AssessmentFrame { chkJOINTS[e.tubular]->isChecked(), toStd(txtCurve[e.tubular]),
-            chkJOINTS[e.member]->isChecked(), toStd(txtCurve[e.member]), toStd(Text1[e.scf]),
-            toStd(Text1[e.thickness]), Check1[e.vmStress]->isChecked() };
-    };
-    in.global = frame(kGlobalElements);
-    in.globalOutputId = toStd(txtSTART[1]);
-    in.selective = frame(kSelectiveElements);
-    in.groupSet = toStd(txtSTART[4]);
-    in.elementGroup = Option5[0]->isChecked();
-    in.groupNo = toStd(txtSTART[5]);
-    in.selectiveOutputId = toStd(txtSTART[3]);
-    in.description = toStd(txtDesc);
+    for (const InputField& field : inputFields()) {
+        switch (field.kind) {
+        case InputKind::Text:
+            field.text(in) = control<QLineEdit>(qs(field.objectName))->text().toStdString();
+            break;
+        case InputKind::OnOff:
+        case InputKind::Switch:
+            field.flag(in) = control<QCheckBox>(qs(field.objectName))->isChecked();
+            break;
+        case InputKind::Choice:
+            field.choice(in) = -1;
+            for (const Choice& choice : field.choices)
+                if (control<QRadioButton>(indexed(field.objectName, choice.element))->isChecked())
+                    field.choice(in) = choice.element;
+            break;
+        case InputKind::WaveFile:
+            break;
+        }
+    }
     return in;
 }
 
-void frmMain::showInputs(const MainInputs& in)
+void frmMain::showInputs(const MainInputs& shown)
 {
-    showText(txtBATNAM, in.batchFile);
-    selectButton(directionGroup_, in.directionOption);
-    selectButton(spectrumGroup_, in.spectrum);
-    showText(txtSTART[0], in.loadCaseStart);
-    showText(txtRETURN, in.frequencyCase);
-    showText(txtBLOCKS, in.damping);
-    Check2->setChecked(in.staticOnly);
-    Check3->setChecked(in.excludeStaticImprovement);
-    showText(txtSTARTDIR, in.startDirection);
-    showText(txtSCF, in.scfCorrelation);
-    showText(txtSTRESS, in.stressPoints);
-    showText(txtWAVESTEP, in.waveSteps);
-    showText(txtDEPTH, in.waterDepth);
+    const QScopedValueRollback<bool> showing(showingInputs_, true);
+    MainInputs in = shown;
+    for (const InputField& field : inputFields()) {
+        switch (field.kind) {
+        case InputKind::Text:
+            showText(control<QLineEdit>(qs(field.objectName)), field.text(in));
+            break;
+        case InputKind::OnOff:
+        case InputKind::Switch:
+            control<QCheckBox>(qs(field.objectName))->setChecked(field.flag(in));
+            break;
+        case InputKind::Choice:
+            for (const Choice& choice : field.choices)
+                selectOption(control<QRadioButton>(indexed(field.objectName, choice.element)),
+                    choice.element == field.choice(in));
+            break;
+        case InputKind::WaveFile:
+            break;
+        }
+    }
+}
 
-    const auto frame = [this](const AssessmentElements& e, const AssessmentFrame& values) {
-        chkJOINTS[e.tubular]->setChecked(values.tubularJoints);
-        showText(txtCurve[e.tubular], values.tubularCurve);
-        chkJOINTS[e.member]->setChecked(values.memberJoints);
-        showText(txtCurve[e.member], values.memberCurve);
-        showText(Text1[e.scf], values.scf);
-        showText(Text1[e.thickness], values.thickness);
-        Check1[e.vmStress]->setChecked(values.vmStress);
-    };
-    frame(kGlobalElements, in.global);
-    showText(txtSTART[1], in.globalOutputId);
-    frame(kSelectiveElements, in.selective);
-    showText(txtSTART[4], in.groupSet);
-    Option5[in.elementGroup ? 0 : 1]->setChecked(true);
-    showText(txtSTART[5], in.groupNo);
-    showText(txtSTART[3], in.selectiveOutputId);
-    showText(txtDesc, in.description);
+void frmMain::bindClickRules()
+{
+    for (const InputField& field : inputFields()) {
+        if (!field.click)
+            continue;
+        if (field.kind == InputKind::Switch) {
+            connect(control<QCheckBox>(qs(field.objectName)), &QAbstractButton::toggled, this,
+                [this, &field](bool checked) { applyClickRule(field, checked ? 1 : 0); });
+            continue;
+        }
+        for (const Choice& choice : field.choices) {
+            const int element = choice.element;
+            connect(control<QRadioButton>(indexed(field.objectName, element)),
+                &QAbstractButton::toggled, this, [this, &field, element](bool checked) {
+                    if (checked)
+                        applyClickRule(field, element);
+                });
+        }
+    }
+}
+
+void frmMain::applyClickRule(const InputField& field, int value)
+{
+    if (showingInputs_)
+        return;
+    MainInputs in = inputs();
+    field.click(in, setup_, value);
+    showInputs(in);
 }
 
 void frmMain::startUp(const StartupDirectories& directories)
 {
     const StartupResult result
-        = StartUp(directories, setup_, waves_, prompter_, numberFormat_.decimalSymbol());
+        = quorin::startUp(directories, setup_, waves_, prompter_, numberFormat_.decimalSymbol());
     helpFile_ = QString::fromStdString(result.helpFile);
     showInputs(result.inputs);
     txtBATNAM->end(false);
@@ -210,53 +223,26 @@ void frmMain::showHelp()
     QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile_));
 }
 
-void frmMain::showOutcome(const CommandOutcome& outcome)
+void frmMain::showOutcome(const Result<std::string>& outcome)
 {
-    statusLine_->setText(QString::fromStdString(outcome.report));
-    if (outcome.status == CommandOutcome::Status::Failed) {
-        QPalette palette = statusLine_->palette();
+    statusLine_->setText(QString::fromStdString(outcome ? *outcome : outcome.error().message));
+    QPalette palette;
+    // A file that could not be written stays in the error colour until the next command.
+    if (!outcome && !outcome.error().file.empty())
         palette.setColor(QPalette::WindowText, kErrorColour);
-        statusLine_->setPalette(palette);
-    } else {
-        statusLine_->setPalette(QPalette());
-    }
-}
-
-void frmMain::staticOnlyClicked(bool checked)
-{
-    MainInputs in = inputs();
-    ClickStaticOnly(in, setup_, checked);
-    showInputs(in);
-}
-
-void frmMain::excludeStaticImprovementClicked(bool checked)
-{
-    MainInputs in = inputs();
-    ClickExcludeStaticImprovement(in, setup_, checked);
-    showInputs(in);
-}
-
-void frmMain::spectrumClicked(int index)
-{
-    MainInputs in = inputs();
-    ClickSpectrum(in, setup_, index);
-    showInputs(in);
+    statusLine_->setPalette(palette);
 }
 
 void frmMain::createClicked(int index)
 {
-    CommandOutcome outcome;
+    Result<std::string> outcome;
     {
         BusyPointer busy;
         const MainInputs in = inputs();
         NormalPointerPrompter prompter(prompter_);
         const CommandContext context { prompter, clock_, numberFormat_.decimalSymbol() };
-        try {
-            outcome = index == 0 ? CreateCommand(in, waves_, setup_, context)
-                                 : AppendCommand(in, waves_, setup_, context);
-        } catch (const std::exception& failure) {
-            outcome = { CommandOutcome::Status::Failed, failure.what() };
-        }
+        outcome = index == 0 ? createCommand(in, waves_, setup_, context)
+                             : appendCommand(in, waves_, setup_, context);
     }
     showOutcome(outcome);
 }

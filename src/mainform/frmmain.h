@@ -1,8 +1,9 @@
 #pragma once
 
 #include "mainform/commands.h"
-#include "mainform/maininputs.h"
 #include "mainform/startup.h"
+#include "run/directions.h"
+#include "run/maininputs.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -17,6 +18,10 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace quorin {
+struct InputField;
+}
 
 namespace quorin {
 
@@ -46,8 +51,8 @@ public:
     // Opens the help file with the desktop's viewer; a missing file is reported.
     void showHelp();
 
-    // The status line keeps a command's report until the next command.
-    void showOutcome(const CommandOutcome& outcome);
+    // The status line keeps a command's report, or why it stopped, until the next command.
+    void showOutcome(const Result<std::string>& outcome);
 
     GridView* waveGrid() const { return Grid2; }
 
@@ -65,9 +70,11 @@ private:
     void buildStatusLine();
     void GridSetUp();
 
-    void staticOnlyClicked(bool checked);
-    void excludeStaticImprovementClicked(bool checked);
-    void spectrumClicked(int index);
+    // Runs the control's click rule however its state changed: a click, a key,
+    // or assistive technology toggling it (but not showInputs itself).
+    void bindClickRules();
+    template <typename Control> Control* control(const QString& objectName) const;
+    void applyClickRule(const InputField& field, int value);
     void createClicked(int index);
 
     RunSetup& setup_;
@@ -79,11 +86,9 @@ private:
 
     QLineEdit* txtBATNAM = nullptr;
     QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, kDirectionOptionCount> Option1 {};
-    QButtonGroup* directionGroup_ = nullptr;
+    std::array<QRadioButton*, kDirectionOptions.size()> Option1 {};
     QGroupBox* Frame4 = nullptr;
     std::array<QRadioButton*, 4> Option6 {}; // elements 1 to 3
-    QButtonGroup* spectrumGroup_ = nullptr;
     QPushButton* Command1 = nullptr;
     QLineEdit* txtRETURN = nullptr;
     QLineEdit* txtBLOCKS = nullptr;
@@ -111,6 +116,7 @@ private:
     QPushButton* cmdHELP = nullptr;
     QPushButton* cmdQUIT = nullptr;
     QLabel* statusLine_ = nullptr;
+    bool showingInputs_ = false;
 };
 
 } // namespace quorin

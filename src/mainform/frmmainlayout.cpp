@@ -1,9 +1,9 @@
 #include "mainform/frmmain.h"
-#include "mainform/frmmainparts.h"
 
-#include "common/numberformat.h"
 #include "common/qt/gridview.h"
-#include "mainform/clickrules.h"
+#include "common/qt/widgethelpers.h"
+#include "mainform/captions.h"
+#include "run/inputtable.h"
 #include "wavetable/wavegrid.h"
 
 #include <QButtonGroup>
@@ -21,10 +21,41 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <exception>
+
 namespace quorin {
 
 namespace {
+
+// The elements of the controls that one assessment frame holds.
+struct AssessmentElements {
+    int tubular; // chkJOINTS, txtCurve
+    int member; // chkJOINTS, txtCurve
+    int scf; // Text1
+    int thickness; // Text1
+    int vmStress; // Check1
+};
+
+constexpr AssessmentElements kGlobalElements { 0, 1, 3, 2, 0 };
+constexpr AssessmentElements kSelectiveElements { 2, 3, 0, 1, 1 };
+
+const InputField& input(const QString& objectName)
+{
+    return *findInput(objectName.toStdString());
+}
+
+// The caption of an input's control, from the table of inputs.
+QString captionOf(const QString& objectName)
+{
+    return qs(input(objectName).caption);
+}
+
+// An option button of an option group, captioned from the table of inputs.
+QRadioButton* makeOption(QWidget* parent, const char* group, int element)
+{
+    const InputField& field = *findInput(group);
+    const auto choice = std::ranges::find(field.choices, element, &Choice::element);
+    return named(new QRadioButton(qs(choice->caption), parent), indexed(group, element));
+}
 
 constexpr double kSmallestHeadingPoints = 6.0;
 constexpr int kEditFrameAndMargins = 14;
@@ -41,11 +72,12 @@ QLineEdit* makeEdit(QWidget* parent, const QString& name, int chars)
     return edit;
 }
 
-// A label whose access key moves the focus to its text box, and which names it.
-QLabel* makeLabel(QWidget* parent, const char* text, QWidget* buddy)
+// The label of a text box, captioned from the table of inputs: its access key
+// moves the focus to the box, and it names the box.
+QLabel* makeLabel(QWidget* parent, QWidget* buddy)
 {
-    auto* label
-        = named(new QLabel(qs(text), parent), buddy->objectName() + QStringLiteral("_label"));
+    auto* label = named(new QLabel(captionOf(buddy->objectName()), parent),
+        buddy->objectName() + QStringLiteral("_label"));
     label->setBuddy(buddy);
     return label;
 }
@@ -119,21 +151,17 @@ QLayout* frmMain::buildTopBand()
     QWidget* central = centralWidget();
     txtBATNAM = makeEdit(central, QStringLiteral("txtBATNAM"), 0);
     auto* row = new QHBoxLayout;
-    row->addWidget(makeLabel(central, caption::batchFile, txtBATNAM));
+    row->addWidget(makeLabel(central, txtBATNAM));
     row->addWidget(txtBATNAM, 1);
     return row;
 }
 
 QGroupBox* frmMain::buildDirections()
 {
-    Frame1
-        = named(new QGroupBox(qs(caption::directions), centralWidget()), QStringLiteral("Frame1"));
-    directionGroup_ = new QButtonGroup(this);
+    Frame1 = named(new QGroupBox(captionOf("Option1"), centralWidget()), QStringLiteral("Frame1"));
     auto* column = new QVBoxLayout(Frame1);
-    for (int i = 0; i < kDirectionOptionCount; ++i) {
-        Option1[i]
-            = named(new QRadioButton(qs(kDirectionCaptions[i]), Frame1), indexed("Option1", i));
-        directionGroup_->addButton(Option1[i], i);
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        Option1[i] = makeOption(Frame1, "Option1", static_cast<int>(i));
         column->addWidget(Option1[i]);
     }
     column->addStretch();
@@ -142,16 +170,12 @@ QGroupBox* frmMain::buildDirections()
 
 QGroupBox* frmMain::buildSpectrum()
 {
-    Frame4 = named(new QGroupBox(qs(caption::spectrum), centralWidget()), QStringLiteral("Frame4"));
-    spectrumGroup_ = new QButtonGroup(this);
+    Frame4 = named(new QGroupBox(captionOf("Option6"), centralWidget()), QStringLiteral("Frame4"));
     auto* column = new QVBoxLayout(Frame4);
     for (int i = 1; i <= 3; ++i) {
-        Option6[i]
-            = named(new QRadioButton(qs(caption::spectra[i]), Frame4), indexed("Option6", i));
-        spectrumGroup_->addButton(Option6[i], i);
+        Option6[i] = makeOption(Frame4, "Option6", i);
         column->addWidget(Option6[i]);
     }
-    connect(spectrumGroup_, &QButtonGroup::idClicked, this, &frmMain::spectrumClicked);
     Command1 = named(new QPushButton(qs(caption::editScatter), Frame4), QStringLiteral("Command1"));
     column->addWidget(Command1);
     column->addStretch();
@@ -163,19 +187,17 @@ QLayout* frmMain::buildRunNumbers()
     QWidget* central = centralWidget();
     txtRETURN = makeEdit(central, QStringLiteral("txtRETURN"), 4);
     txtBLOCKS = makeEdit(central, QStringLiteral("txtBLOCKS"), 4);
-    Check2 = named(new QCheckBox(qs(caption::staticOnly), central), QStringLiteral("Check2"));
+    Check2 = named(new QCheckBox(captionOf("Check2"), central), QStringLiteral("Check2"));
     txtSTART[0] = makeEdit(central, indexed("txtSTART", 0), 4);
-    Check3 = named(new QCheckBox(qs(caption::excludeStatic), central), QStringLiteral("Check3"));
-    connect(Check2, &QCheckBox::clicked, this, &frmMain::staticOnlyClicked);
-    connect(Check3, &QCheckBox::clicked, this, &frmMain::excludeStaticImprovementClicked);
+    Check3 = named(new QCheckBox(captionOf("Check3"), central), QStringLiteral("Check3"));
 
     auto* block = new QGridLayout;
-    block->addWidget(makeLabel(central, caption::frequencyCase, txtRETURN), 0, 0);
+    block->addWidget(makeLabel(central, txtRETURN), 0, 0);
     block->addWidget(txtRETURN, 0, 1);
-    block->addWidget(makeLabel(central, caption::damping, txtBLOCKS), 0, 2);
+    block->addWidget(makeLabel(central, txtBLOCKS), 0, 2);
     block->addWidget(txtBLOCKS, 0, 3);
     block->addWidget(Check2, 1, 0, 1, 4);
-    block->addWidget(makeLabel(central, caption::loadCaseStart, txtSTART[0]), 2, 0);
+    block->addWidget(makeLabel(central, txtSTART[0]), 2, 0);
     block->addWidget(txtSTART[0], 2, 1);
     block->addWidget(Check3, 3, 0, 1, 4);
     block->setRowStretch(4, 1);
@@ -190,11 +212,11 @@ QLayout* frmMain::buildJointRows()
     txtSTRESS = makeEdit(central, QStringLiteral("txtSTRESS"), 4);
 
     auto* rows = new QGridLayout;
-    rows->addWidget(makeLabel(central, caption::startDirection, txtSTARTDIR), 0, 0);
+    rows->addWidget(makeLabel(central, txtSTARTDIR), 0, 0);
     rows->addWidget(txtSTARTDIR, 0, 1);
-    rows->addWidget(makeLabel(central, caption::scfCorrelation, txtSCF), 1, 0);
+    rows->addWidget(makeLabel(central, txtSCF), 1, 0);
     rows->addWidget(txtSCF, 1, 1);
-    rows->addWidget(makeLabel(central, caption::stressPoints, txtSTRESS), 1, 3);
+    rows->addWidget(makeLabel(central, txtSTRESS), 1, 3);
     rows->addWidget(txtSTRESS, 1, 4);
     rows->setColumnMinimumWidth(2, 12);
     rows->setColumnStretch(5, 1);
@@ -209,27 +231,31 @@ QGridLayout* jointGrid(QGroupBox* frame, const AssessmentElements& e,
     std::array<QCheckBox*, 4>& chkJOINTS, std::array<QLineEdit*, 4>& txtCurve,
     std::array<QLineEdit*, 4>& Text1, std::array<QCheckBox*, 2>& Check1)
 {
-    chkJOINTS[e.tubular]
-        = named(new QCheckBox(qs(caption::tubularJoints), frame), indexed("chkJOINTS", e.tubular));
-    txtCurve[e.tubular] = makeEdit(frame, indexed("txtCurve", e.tubular), 3);
-    txtCurve[e.tubular]->setAccessibleName(qs(caption::tubularCurve));
-    chkJOINTS[e.member]
-        = named(new QCheckBox(qs(caption::memberJoints), frame), indexed("chkJOINTS", e.member));
-    txtCurve[e.member] = makeEdit(frame, indexed("txtCurve", e.member), 3);
-    txtCurve[e.member]->setAccessibleName(qs(caption::memberCurve));
+    const auto checkBox = [frame](const char* name, int element) {
+        const QString objectName = indexed(name, element);
+        return named(new QCheckBox(captionOf(objectName), frame), objectName);
+    };
+    const auto curveBox = [frame](int element) {
+        QLineEdit* edit = makeEdit(frame, indexed("txtCurve", element), 3);
+        edit->setAccessibleName(qs(input(edit->objectName()).accessibleName));
+        return edit;
+    };
+    chkJOINTS[e.tubular] = checkBox("chkJOINTS", e.tubular);
+    txtCurve[e.tubular] = curveBox(e.tubular);
+    chkJOINTS[e.member] = checkBox("chkJOINTS", e.member);
+    txtCurve[e.member] = curveBox(e.member);
     Text1[e.scf] = makeEdit(frame, indexed("Text1", e.scf), 4);
     Text1[e.thickness] = makeEdit(frame, indexed("Text1", e.thickness), 5);
-    Check1[e.vmStress]
-        = named(new QCheckBox(qs(caption::vmStress), frame), indexed("Check1", e.vmStress));
+    Check1[e.vmStress] = checkBox("Check1", e.vmStress);
 
     auto* grid = new QGridLayout;
     grid->addWidget(chkJOINTS[e.tubular], 0, 0);
     grid->addWidget(txtCurve[e.tubular], 0, 1);
     grid->addWidget(chkJOINTS[e.member], 1, 0);
     grid->addWidget(txtCurve[e.member], 1, 1);
-    grid->addWidget(makeLabel(frame, caption::scf, Text1[e.scf]), 1, 2, Qt::AlignRight);
+    grid->addWidget(makeLabel(frame, Text1[e.scf]), 1, 2, Qt::AlignRight);
     grid->addWidget(Text1[e.scf], 1, 3);
-    grid->addWidget(makeLabel(frame, caption::thickness, Text1[e.thickness]), 1, 4, Qt::AlignRight);
+    grid->addWidget(makeLabel(frame, Text1[e.thickness]), 1, 4, Qt::AlignRight);
     grid->addWidget(Text1[e.thickness], 1, 5);
     grid->addWidget(Check1[e.vmStress], 1, 6);
     grid->setColumnMinimumWidth(2, 36);
@@ -251,7 +277,7 @@ QGroupBox* frmMain::buildGlobalAssessments()
     txtSTART[1] = makeEdit(frame, indexed("txtSTART", 1), 5);
     cmdCREATE[0] = named(new QPushButton(qs(caption::create), frame), indexed("cmdCREATE", 0));
     auto* last = new QHBoxLayout;
-    last->addWidget(makeLabel(frame, caption::outputIdStart, txtSTART[1]));
+    last->addWidget(makeLabel(frame, txtSTART[1]));
     last->addWidget(txtSTART[1]);
     last->addStretch();
     last->addWidget(cmdCREATE[0]);
@@ -268,21 +294,18 @@ QGroupBox* frmMain::buildSelectiveAssessments()
     auto* column = new QVBoxLayout(frame);
     QGridLayout* joints = jointGrid(frame, kSelectiveElements, chkJOINTS, txtCurve, Text1, Check1);
     txtSTART[4] = makeEdit(frame, indexed("txtSTART", 4), 4);
-    joints->addWidget(makeLabel(frame, caption::groupSet, txtSTART[4]), 0, 2, 1, 3, Qt::AlignRight);
+    joints->addWidget(makeLabel(frame, txtSTART[4]), 0, 2, 1, 3, Qt::AlignRight);
     joints->addWidget(txtSTART[4], 0, 5);
     column->addLayout(joints);
 
-    Option5[0] = named(new QRadioButton(qs(caption::elementGroup), frame), indexed("Option5", 0));
-    Option5[1] = named(new QRadioButton(qs(caption::nodeGroup), frame), indexed("Option5", 1));
+    Option5[0] = makeOption(frame, "Option5", 0);
+    Option5[1] = makeOption(frame, "Option5", 1);
     txtSTART[5] = makeEdit(frame, indexed("txtSTART", 5), 4);
-    auto* groups = new QButtonGroup(this);
-    groups->addButton(Option5[0], 0);
-    groups->addButton(Option5[1], 1);
     auto* restrict = new QHBoxLayout;
     restrict->addWidget(Option5[0]);
     restrict->addWidget(Option5[1]);
     restrict->addStretch();
-    restrict->addWidget(makeLabel(frame, caption::groupNo, txtSTART[5]));
+    restrict->addWidget(makeLabel(frame, txtSTART[5]));
     restrict->addWidget(txtSTART[5]);
     column->addLayout(restrict);
 
@@ -291,10 +314,10 @@ QGroupBox* frmMain::buildSelectiveAssessments()
     txtDesc->setMaxLength(kDescriptionLimit);
     txtDesc->setMinimumWidth(QFontMetrics(txtDesc->font()).averageCharWidth() * 24);
     auto* describe = new QHBoxLayout;
-    describe->addWidget(makeLabel(frame, caption::outputIdStart, txtSTART[3]));
+    describe->addWidget(makeLabel(frame, txtSTART[3]));
     describe->addWidget(txtSTART[3]);
     describe->addSpacing(12);
-    describe->addWidget(makeLabel(frame, caption::description, txtDesc));
+    describe->addWidget(makeLabel(frame, txtDesc));
     describe->addWidget(txtDesc, 1);
     column->addLayout(describe);
 
@@ -315,9 +338,9 @@ QGroupBox* frmMain::buildWaveData()
     txtWAVESTEP = makeEdit(Frame2, QStringLiteral("txtWAVESTEP"), 4);
     txtDEPTH = makeEdit(Frame2, QStringLiteral("txtDEPTH"), 6);
     auto* inputs = new QGridLayout;
-    inputs->addWidget(makeLabel(Frame2, caption::waveSteps, txtWAVESTEP), 0, 0);
+    inputs->addWidget(makeLabel(Frame2, txtWAVESTEP), 0, 0);
     inputs->addWidget(txtWAVESTEP, 0, 1);
-    inputs->addWidget(makeLabel(Frame2, caption::waterDepth, txtDEPTH), 1, 0);
+    inputs->addWidget(makeLabel(Frame2, txtDEPTH), 1, 0);
     inputs->addWidget(txtDEPTH, 1, 1);
     inputs->setColumnStretch(2, 1);
     column->addLayout(inputs);

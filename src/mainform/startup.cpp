@@ -4,8 +4,9 @@
 #include "common/numberforms.h"
 #include "common/numberreading.h"
 #include "common/textfile.h"
-#include "mainform/clickrules.h"
-#include "mainform/settingsfile.h"
+#include "run/clickrules.h"
+#include "run/directions.h"
+#include "run/settingsfile.h"
 #include "wavetable/wavegrid.h"
 
 #include <cmath>
@@ -17,33 +18,9 @@ namespace {
 const char* const kApplication = "Velmar";
 const char* const kSection = "Setup";
 
-// The option of "Number of Directions" a saved direction code selects;
-// any code without an option of its own (14 among them) leaves "4".
-int DirectionOptionForCode(int code)
-{
-    switch (code) {
-    case 1:
-        return 0;
-    case 2:
-        return 1;
-    case 3:
-        return 2;
-    case 4:
-        return 4;
-    case 6:
-        return 5;
-    case 8:
-        return 6;
-    case 12:
-        return 7;
-    default:
-        return 3;
-    }
-}
-
 // Reads the model stem and the third field of model.NAM; tells the user
 // and leaves the model name empty when the file cannot serve.
-void ReadModelNameFile(const std::string& files1, RunSetup& setup, Prompter& prompter)
+void readModelNameFile(const std::string& files1, RunSetup& setup, Prompter& prompter)
 {
     const std::string path = joinPath(files1, "model.NAM");
     const auto content = readWholeFile(path);
@@ -69,11 +46,11 @@ void ReadModelNameFile(const std::string& files1, RunSetup& setup, Prompter& pro
         Prompter::Icon::Critical);
 }
 
-void RestoreSettings(
+void restoreSettings(
     const SettingsFile& saved, MainInputs& inputs, RunSetup& setup, GridModel& waves, char decimal)
 {
     setup.NoOfDirections = saved.noOfDirections;
-    inputs.directionOption = DirectionOptionForCode(saved.noOfDirections);
+    inputs.directionOption = directionOptionForCode(saved.noOfDirections);
     inputs.startDirection = textForm(saved.startDirection, Precision::Single, decimal);
     setup.NoOfWaves = static_cast<std::int16_t>(saved.waves.size());
     for (std::size_t i = 0; i < saved.waves.size(); ++i) {
@@ -90,14 +67,14 @@ void RestoreSettings(
     inputs.loadCaseStart = setup.LoadCaseStartText = saved.loadCaseStart;
     inputs.waterDepth = textForm(saved.waterDepth, Precision::Single, decimal);
     inputs.stressPoints = setup.StressPointsText = saved.stressPoints;
-    ClickExcludeStaticImprovement(inputs, setup, saved.excludeStaticImprovement != 0);
-    ClickSpectrum(inputs, setup, static_cast<int>(std::nearbyint(readLenient(saved.spectrumType))));
+    clickExcludeStaticImprovement(inputs, setup, saved.excludeStaticImprovement != 0);
+    clickSpectrum(inputs, setup, static_cast<int>(std::nearbyint(readLenient(saved.spectrumType))));
     setup.Spare1 = saved.spare1;
     setup.Spare2 = saved.spare2;
     setup.Spare3 = saved.spare3;
     inputs.frequencyCase = setup.FreqCaseText = saved.frequencyCase;
     if (saved.frequencyCase == "-")
-        ClickStaticOnly(inputs, setup, true);
+        clickStaticOnly(inputs, setup, true);
     inputs.damping = setup.DampingText = saved.damping;
     setup.Spare4 = saved.spare4;
     inputs.scfCorrelation = setup.ScfCorrelationText = saved.scfCorrelation;
@@ -105,7 +82,7 @@ void RestoreSettings(
 
 } // namespace
 
-StartupDirectories ReadStartupDirectories(const SettingsStore& store,
+StartupDirectories readStartupDirectories(const SettingsStore& store,
     const std::optional<std::string>& files1Override,
     const std::optional<std::string>& files2Override)
 {
@@ -117,7 +94,7 @@ StartupDirectories ReadStartupDirectories(const SettingsStore& store,
     return directories;
 }
 
-std::string DecimalCommaWarning()
+std::string decimalCommaWarning()
 {
     return "This computer is using , symbol for the decimal symbol\r\r"
            "To run the fatig analysis the . symbol must be used for the decimal symbol\r\r"
@@ -125,7 +102,7 @@ std::string DecimalCommaWarning()
            "Control Panel/Regional Settings/Number to change the decimal symbol from , to .";
 }
 
-StartupResult StartUp(const StartupDirectories& directories, RunSetup& setup, GridModel& waves,
+StartupResult startUp(const StartupDirectories& directories, RunSetup& setup, GridModel& waves,
     Prompter& prompter, char decimalSymbol)
 {
     StartupResult result;
@@ -135,10 +112,10 @@ StartupResult StartUp(const StartupDirectories& directories, RunSetup& setup, Gr
     if (directories.modelStem)
         setup.ModelName = *directories.modelStem;
     else
-        ReadModelNameFile(directories.files1, setup, prompter);
+        readModelNameFile(directories.files1, setup, prompter);
 
     if (decimalSymbol == ',')
-        prompter.ask(DecimalCommaWarning(), Prompter::Buttons::OkCancel, Prompter::Icon::Critical);
+        prompter.ask(decimalCommaWarning(), Prompter::Buttons::OkCancel, Prompter::Icon::Critical);
 
     GridSetUp(waves);
     inputs.batchFile = setup.BatchFileName = setup.ModelName + ".BRSF";
@@ -148,17 +125,18 @@ StartupResult StartUp(const StartupDirectories& directories, RunSetup& setup, Gr
     const std::string settingsPath = setup.ModelName + ".DFS";
     if (!fileExists(settingsPath))
         return result;
-    std::string problem = "it cannot be read";
     const auto content = readWholeFile(settingsPath);
-    const auto saved = content ? ParseSettingsFile(*content, problem) : std::nullopt;
+    const auto saved
+        = content ? parseSettingsFile(*content) : fail("it cannot be read", settingsPath);
     if (!saved) {
-        prompter.tell("The settings file " + settingsPath + " cannot be used: " + problem
+        prompter.tell("The settings file " + settingsPath
+                + " cannot be used: " + saved.error().message
                 + ".\rEvery input starts at its default; the next Create or Append writes the "
                   "file anew.",
             Prompter::Icon::Critical);
         return result;
     }
-    RestoreSettings(*saved, inputs, setup, waves, decimalSymbol);
+    restoreSettings(*saved, inputs, setup, waves, decimalSymbol);
     return result;
 }
 

@@ -3,8 +3,8 @@
 #include "common/gridmodel.h"
 #include "common/prompter.h"
 #include "common/settingsstore.h"
-#include "mainform/maininputs.h"
-#include "mainform/runsetup.h"
+#include "run/maininputs.h"
+#include "run/runsetup.h"
 
 #include <optional>
 #include <string>
@@ -21,7 +21,7 @@ struct StartupDirectories {
 
 // The stored settings "Files1" and "Files2" of application "Velmar", section
 // "Setup", each replaced by its override when one is given (--files1, --files2).
-StartupDirectories ReadStartupDirectories(const SettingsStore& store,
+StartupDirectories readStartupDirectories(const SettingsStore& store,
     const std::optional<std::string>& files1Override,
     const std::optional<std::string>& files2Override);
 
@@ -33,10 +33,10 @@ struct StartupResult {
 // The main view's load: model.NAM, the help file, the decimal-comma warning,
 // GridSetUp, the batch file name, the depth, and the model's settings file.
 // Every problem is told through the prompter; start-up always completes.
-StartupResult StartUp(const StartupDirectories& directories, RunSetup& setup, GridModel& waves,
+StartupResult startUp(const StartupDirectories& directories, RunSetup& setup, GridModel& waves,
     Prompter& prompter, char decimalSymbol);
 
 // The decimal-comma warning, its lines joined by single CR characters.
-std::string DecimalCommaWarning();
+std::string decimalCommaWarning();
 
 } // namespace quorin

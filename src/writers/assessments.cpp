@@ -1,7 +1,6 @@
 #include "writers/assessments.h"
 
 #include "common/numberforms.h"
-#include "common/numberreading.h"
 #include "writers/runvalues.h"
 
 #include <string>
@@ -44,8 +43,8 @@ void writeCombinations(const RunSetup& setup, Combine combine, NextId nextId)
 
 } // namespace
 
-void writeGlobalAssessments(
-    LineWriter& out, const RunSetup& setup, const MainInputs& form, char decimalSymbol)
+void writeGlobalAssessments(LineWriter& out, const RunSetup& setup, const FormTexts& form,
+    std::int32_t firstOutputId, char decimalSymbol)
 {
     const std::string waves = textOf(setup.NoOfWaves, decimalSymbol);
     const std::string directions = textOf(setup.DirectionCount, decimalSymbol);
@@ -54,28 +53,26 @@ void writeGlobalAssessments(
     out.line("REM *****");
     out.line("REM **********************************GLOBAL ASSESSMENTS");
     if (setup.TubularJoints == 1)
-        out.line("FATSPEC3 1/" + waves + "/" + directions + "/1/" + form.global.tubularCurve + "/");
+        out.line("FATSPEC3 1/" + waves + "/" + directions + "/1/" + form.tubularCurve + "/");
     if (setup.MemberJoints == 1) {
         std::string line = "FATSPEC3 2/" + waves + "/" + directions + "/"
-            + trimmed(setup.MemberScfText) + "/" + trimmed(form.global.memberCurve) + "/";
+            + trimmed(setup.MemberScfText) + "/" + trimmed(form.memberCurve) + "/";
         if (setup.Thickness != 0)
             line += thicknessOf(setup, decimalSymbol) + "/";
         out.line(line);
     }
     out.line(kCombineBanner);
 
-    std::int32_t outputId
-        = nearest32Bit(readLenient(form.globalOutputId), out.path(), "Output ID Number (Start)");
+    std::int32_t outputId = firstOutputId;
     const auto combine = [&](std::string_view joints) {
         out.line("FATIG4 S1/" + directions + "/10000/" + textOf(outputId, decimalSymbol) + "/"
             + std::string(joints) + "/");
     };
-    writeCombinations(
-        setup, combine, [&] { outputId = to32Bit(outputId + 1LL, out.path(), "Output ID"); });
+    writeCombinations(setup, combine, [&] { ++outputId; });
 }
 
 void writeSelectiveAssessment(
-    LineWriter& out, RunSetup& setup, const MainInputs& form, char decimalSymbol)
+    LineWriter& out, RunSetup& setup, const FormTexts& form, char decimalSymbol)
 {
     const std::string rule(103, '-');
     const std::string waves = textOf(setup.NoOfWaves, decimalSymbol);
@@ -88,21 +85,18 @@ void writeSelectiveAssessment(
 
     out.line(rule);
     if (setup.TubularJoints == 1)
-        out.line(
-            "REM  " + form.selective.tubularCurve + " Curve" + inGroup + id(setup.OutputIdStart));
+        out.line("REM  " + form.tubularCurve + " Curve" + inGroup + id(setup.OutputIdStart));
     if (setup.MemberJoints == 1) {
-        const auto second = to16Bit(setup.OutputIdStart + 1LL, out.path(), "Output ID");
-        out.line("REM  SCF=" + trimmed(setup.MemberScfText) + ": " + form.selective.memberCurve
+        const int second = setup.OutputIdStart + 1;
+        out.line("REM  SCF=" + trimmed(setup.MemberScfText) + ": " + form.memberCurve
             + " Curve  t=" + thickness + inGroup + id(setup.OutputIdStart) + " & " + id(second));
     }
     out.line(rule);
     if (setup.TubularJoints == 1)
-        out.line(
-            "FATSPEC3 1/" + waves + "/" + directions + "/1/" + form.selective.tubularCurve + "/");
+        out.line("FATSPEC3 1/" + waves + "/" + directions + "/1/" + form.tubularCurve + "/");
     if (setup.MemberJoints == 1)
         out.line("FATSPEC3 2/" + waves + "/" + directions + "/" + trimmed(setup.MemberScfText) + "/"
-            + trimmed(form.selective.memberCurve) + "/" + thickness + "/" + groupSet + "/" + group
-            + "/");
+            + trimmed(form.memberCurve) + "/" + thickness + "/" + groupSet + "/" + group + "/");
 
     const std::string description
         = form.description.empty() ? std::string() : trimmed(form.description) + "/";
@@ -112,8 +106,7 @@ void writeSelectiveAssessment(
             + std::string(joints) + "/" + groupSet + "/" + group + "/" + id(setup.NodeGroup) + "/"
             + description);
     };
-    writeCombinations(setup, combine,
-        [&] { setup.OutputIdStart = to16Bit(setup.OutputIdStart + 1LL, out.path(), "Output ID"); });
+    writeCombinations(setup, combine, [&] { ++setup.OutputIdStart; });
 }
 
 } // namespace quorin::writers

@@ -1,6 +1,8 @@
 #include "writers/batchwriter.h"
 
 #include "common/linewriter.h"
+#include "run/directions.h"
+#include "run/runnumbers.h"
 #include "writers/assessments.h"
 #include "writers/combinationfile.h"
 #include "writers/runvalues.h"
@@ -15,129 +17,134 @@ using namespace writers;
 
 namespace {
 
-// Runs one writer under its trap: the first failure ends it, and what it had
-// finished is returned with the file and the reason. The file open at that
-// moment is closed as its writer goes out of scope.
-template <typename Body> WriterResult trapped(Body&& body)
+// Runs one writer under its trap: the first file that fails ends it, and the
+// failure names that file and the reason. The file open at that moment is
+// closed as its writer goes out of scope.
+template <typename Body> Result<FilesWritten> trapped(Body&& body)
 {
-    WriterResult done;
+    FilesWritten done;
     try {
         body(done);
     } catch (const WriteError& error) {
-        done.failed = true;
-        done.failedFile = error.file();
-        done.reason = error.reason();
+        return fail(error.reason(), error.file());
     }
     return done;
 }
 
-// The wave files and the static combination file every Create writes first.
-std::int16_t writeRunFiles(
-    RunSetup& setup, const Clock& clock, char decimalSymbol, WriterResult& done)
+// The numbers of a Create run; DirectionCount is set first.
+Result<RunNumbers> createNumbers(RunSetup& setup, const FormTexts& form, char decimalSymbol)
 {
     setup.DirectionCount = directionCountOf(setup.NoOfDirections);
-    writeWaveFiles(setup, clock, decimalSymbol, done);
+    return deriveRunNumbers(
+        { setup.WaveStepsText, setup.LoadCaseStartText, setup.DepthText, setup.FreqCaseText != "-",
+            form.globalOutputId, setup.TubularJoints + setup.MemberJoints, setup.NoOfWaves,
+            setup.DirectionCount },
+        decimalSymbol);
+}
 
-    const std::string name = setup.ModelName + ".C" + setup.LoadCaseStartText;
-    const std::int16_t steps = stepCountOf(setup, name);
-    writeCombinationFile(
-        name, staticFirstCaseOf(setup, name), steps, kStaticRunTitle, decimalSymbol);
+// The wave files and the static combination file every Create writes first.
+void writeRunFiles(const RunSetup& setup, const RunNumbers& numbers, const Clock& clock,
+    char decimalSymbol, FilesWritten& done)
+{
+    writeWaveFiles(setup, numbers.waterDepth, clock, decimalSymbol, done);
+    writeCombinationFile(setup.ModelName + ".C" + setup.LoadCaseStartText, numbers.staticFirstCase,
+        numbers.StepCount, kStaticRunTitle, decimalSymbol);
     ++done.combinationFiles;
-    return steps;
 }
 
 // A dynamic run's combination file, named by the combination before its cases.
-void writeDynamicCombination(const RunSetup& setup, std::int16_t base, std::int16_t steps,
-    std::string_view title, char decimalSymbol, WriterResult& done)
+void writeDynamicCombination(const RunSetup& setup, int base, int steps, std::string_view title,
+    char decimalSymbol, FilesWritten& done)
 {
     writeCombinationFile(
-        setup.ModelName + ".C" + whole(base), base + 1LL, steps, title, decimalSymbol);
+        setup.ModelName + ".C" + whole(base), base + 1, steps, title, decimalSymbol);
     ++done.combinationFiles;
 }
 
 } // namespace
 
-BatchWriter::BatchWriter(
-    RunSetup& setup, const MainInputs& form, const Clock& clock, char decimalSymbol)
+BatchWriter::BatchWriter(RunSetup& setup, FormTexts form, const Clock& clock, char decimalSymbol)
     : setup_(setup)
-    , form_(form)
+    , form_(std::move(form))
     , clock_(clock)
     , decimal_(decimalSymbol)
 {
 }
 
-WriterResult BatchWriter::WriteStaticOnly()
+Result<FilesWritten> BatchWriter::WriteStaticOnly()
 {
-    return trapped([&](WriterResult& done) {
-        const std::int16_t steps = writeRunFiles(setup_, clock_, decimal_, done);
+    const auto numbers = createNumbers(setup_, form_, decimal_);
+    if (!numbers)
+        return std::unexpected(numbers.error());
+    return trapped([&](FilesWritten& done) {
+        writeRunFiles(setup_, *numbers, clock_, decimal_, done);
 
         LineWriter out(setup_.BatchFileName, LineWriter::Mode::Create);
-        forEachWave(setup_, out.path(), [&](const WaveSlot& slot) {
+        forEachWave(setup_, [&](const WaveSlot& slot) {
             writeWaveHeader(out, slot, decimal_);
-            writeStaticRun(out, setup_, slot, steps, decimal_);
+            writeStaticRun(out, setup_, slot, *numbers);
             out.line("---Stress ranges using static improvement");
             writeStressRanges(out, setup_, slot, "ST1/ST1/ST1/", "ST2/ST2/ST2/");
         });
-        writeGlobalAssessments(out, setup_, form_, decimal_);
+        writeGlobalAssessments(out, setup_, form_, numbers->globalOutputId, decimal_);
         out.close();
-        done.controlFile = true;
     });
 }
 
-WriterResult BatchWriter::WriteDynamicStatic()
+Result<FilesWritten> BatchWriter::WriteDynamicStatic()
 {
     return writeDynamic(true);
 }
 
-WriterResult BatchWriter::WriteDynamicOnly()
+Result<FilesWritten> BatchWriter::WriteDynamicOnly()
 {
     return writeDynamic(false);
 }
 
-WriterResult BatchWriter::writeDynamic(bool withStaticImprovement)
+Result<FilesWritten> BatchWriter::writeDynamic(bool withStaticImprovement)
 {
-    return trapped([&](WriterResult& done) {
-        const int offset = caseOffsetOf(setup_);
-        DynamicRun run;
-        run.steps = writeRunFiles(setup_, clock_, decimal_, done);
-
-        const std::string combinations = setup_.ModelName + ".C";
-        run.base = combinationBaseOf(setup_, offset, combinations, "W=Wn combination");
+    const auto numbers = createNumbers(setup_, form_, decimal_);
+    if (!numbers)
+        return std::unexpected(numbers.error());
+    return trapped([&](FilesWritten& done) {
+        const RunNumbers& n = *numbers;
+        writeRunFiles(setup_, n, clock_, decimal_, done);
         writeDynamicCombination(
-            setup_, run.base, run.steps, kWaveFrequencyRunTitle, decimal_, done);
-        run.zeroBase = combinationBaseOf(setup_, 2 * offset, combinations, "W=0 combination");
+            setup_, n.DynamicBase, n.StepCount, kWaveFrequencyRunTitle, decimal_, done);
         writeDynamicCombination(
-            setup_, run.zeroBase, run.steps, kZeroFrequencyRunTitle, decimal_, done);
-        run.dampingRatio = dampingRatioOf(setup_, decimal_);
+            setup_, n.ZeroBase, n.StepCount, kZeroFrequencyRunTitle, decimal_, done);
+        const std::string dampingRatio = dampingRatioOf(setup_, decimal_);
 
         LineWriter out(setup_.BatchFileName, LineWriter::Mode::Create);
-        forEachWave(setup_, out.path(), [&](const WaveSlot& slot) {
+        forEachWave(setup_, [&](const WaveSlot& slot) {
             writeWaveHeader(out, slot, decimal_);
-            writeDynamicResponse(out, setup_, run, withStaticImprovement, decimal_);
-            writeDynamicRun(out, setup_, slot, waveFrequencyRun(run), run.steps);
+            writeDynamicResponse(out, setup_, n, dampingRatio, withStaticImprovement);
+            writeDynamicRun(out, setup_, slot, waveFrequencyRun(n), n.StepCount);
             if (withStaticImprovement) {
-                writeDynamicRun(out, setup_, slot, zeroFrequencyRun(run), run.steps);
-                writeStaticRun(out, setup_, slot, run.steps, decimal_);
+                writeDynamicRun(out, setup_, slot, zeroFrequencyRun(n), n.StepCount);
+                writeStaticRun(out, setup_, slot, n);
                 out.line("---Stress ranges using static improvement");
                 writeStressRanges(out, setup_, slot, "SW1/S01/ST1/", "SW2/S02/ST2/");
             } else {
                 writeStressRanges(out, setup_, slot, "SW1/SW1/SW1/", "SW2/SW2/SW2/");
             }
         });
-        writeGlobalAssessments(out, setup_, form_, decimal_);
+        writeGlobalAssessments(out, setup_, form_, n.globalOutputId, decimal_);
         out.close();
-        done.controlFile = true;
     });
 }
 
-WriterResult BatchWriter::AppendSelective()
+Result<FilesWritten> BatchWriter::AppendSelective()
 {
-    return trapped([&](WriterResult& done) {
-        setup_.DirectionCount = directionCountOf(setup_.NoOfDirections);
+    setup_.DirectionCount = directionCountOf(setup_.NoOfDirections);
+    const auto ids = checkSelectiveOutputIds(whole(setup_.OutputIdStart), setup_.OutputIdStart,
+        setup_.TubularJoints + setup_.MemberJoints);
+    if (!ids)
+        return std::unexpected(ids.error());
+    return trapped([&](FilesWritten&) {
         LineWriter out(setup_.BatchFileName, LineWriter::Mode::Append);
         writeSelectiveAssessment(out, setup_, form_, decimal_);
         out.close();
-        done.controlFile = true;
     });
 }
 

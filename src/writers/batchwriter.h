@@ -1,49 +1,56 @@
 #pragma once
 
 #include "common/clock.h"
-#include "mainform/maininputs.h"
-#include "mainform/runsetup.h"
+#include "common/result.h"
+#include "run/runsetup.h"
 
 #include <string>
 
 namespace quorin {
 
-// What one writer did: the files it finished, and where it stopped if it failed.
-struct WriterResult {
+// The texts of the main view that the writers read as they stand when they
+// write: the SN curve boxes of the command's assessment frame, the global
+// output id (Create) and the description (Append).
+struct FormTexts {
+    std::string tubularCurve; // txtCurve(0) for Create, txtCurve(2) for Append
+    std::string memberCurve; // txtCurve(1) / txtCurve(3)
+    std::string globalOutputId; // txtSTART(1)
+    std::string description; // txtDesc
+};
+
+// The files a writer finished.
+struct FilesWritten {
     int loadDataFiles = 0;
     int waveStepFiles = 0;
     int combinationFiles = 0;
-    bool controlFile = false; // the batch control file was written (or appended to) in full
-    bool failed = false;
-    std::string failedFile; // the file being written when the writer stopped
-    std::string reason; // why, in the user's words
 
-    bool operator==(const WriterResult&) const = default;
+    bool operator==(const FilesWritten&) const = default;
 };
 
 // The writers of the analysis suite's input files: the wave files of every
 // direction and wave, the combination files, the batch control file with its
 // global assessment section, and the selective assessment appended to it.
-// They read the run set-up values, and from the main view's inputs only the
-// SN curve boxes, the global output id and the description, as they stand
-// when the lines are written. Each runs under one trap: the first failure
-// ends it, leaves what it wrote, closes its open file and is returned.
+// They read the run set-up values and the form's texts. Each first derives
+// the run numbers, refusing (before any file is opened) what cannot be
+// written, then runs under one trap: the first file that cannot be created
+// or written ends it, leaves what it wrote, closes its open file and is
+// returned as the failure (its file and the reason).
 class BatchWriter {
 public:
-    BatchWriter(RunSetup& setup, const MainInputs& form, const Clock& clock, char decimalSymbol);
+    BatchWriter(RunSetup& setup, FormTexts form, const Clock& clock, char decimalSymbol);
 
-    WriterResult WriteStaticOnly();
-    WriterResult WriteDynamicStatic();
-    WriterResult WriteDynamicOnly();
-    WriterResult AppendSelective();
+    Result<FilesWritten> WriteStaticOnly();
+    Result<FilesWritten> WriteDynamicStatic();
+    Result<FilesWritten> WriteDynamicOnly();
+    Result<FilesWritten> AppendSelective();
 
 private:
     // The two dynamic variants: with static improvement (W=Wn, W=0 and static
     // runs per wave) or without it (the W=Wn run only).
-    WriterResult writeDynamic(bool withStaticImprovement);
+    Result<FilesWritten> writeDynamic(bool withStaticImprovement);
 
     RunSetup& setup_;
-    const MainInputs& form_;
+    FormTexts form_;
     const Clock& clock_;
     char decimal_;
 };

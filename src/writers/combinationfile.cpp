@@ -6,15 +6,14 @@
 
 namespace quorin::writers {
 
-void writeCombinationFile(const std::string& name, long long firstCase, std::int16_t steps,
-    std::string_view title, char decimalSymbol)
+void writeCombinationFile(
+    const std::string& name, int firstCase, int steps, std::string_view title, char decimalSymbol)
 {
     LineWriter out(name, LineWriter::Mode::Create);
     out.line(printForm(steps, Precision::Double, decimalSymbol));
-    for (int step = 0; step < steps; ++step) {
-        const auto loadCase = to16Bit(firstCase + step, name, "Load case");
-        out.line(whole(loadCase) + "    " + printForm(1, Precision::Double, decimalSymbol));
-    }
+    const std::string factor = "    " + printForm(1, Precision::Double, decimalSymbol);
+    for (int step = 0; step < steps; ++step)
+        out.line(whole(firstCase + step) + factor);
     out.line(title);
     out.close();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,9 +11,8 @@ inline constexpr std::string_view kWaveFrequencyRunTitle = "Spect Fatigue Dyn W 
 inline constexpr std::string_view kZeroFrequencyRunTitle = "Spect Fatigue Dyn Zero Freq RUN Comb";
 
 // Writes a combination file: the number of cases, then cases firstCase,
-// firstCase + 1, ... (steps of them, each with factor 1), then the run's
-// title. A case number beyond the 16-bit range ends the writer.
-void writeCombinationFile(const std::string& name, long long firstCase, std::int16_t steps,
-    std::string_view title, char decimalSymbol);
+// firstCase + 1, ... (steps of them, each with factor 1), then the run's title.
+void writeCombinationFile(
+    const std::string& name, int firstCase, int steps, std::string_view title, char decimalSymbol);
 
 } // namespace quorin::writers

@@ -9,11 +9,11 @@ namespace quorin::writers {
 namespace {
 
 // How the LOADA line ends: the first wave of the file, the last, or between.
-std::string_view loadaEnding(const RunSetup& setup, const WaveSlot& slot, const std::string& file)
+std::string_view loadaEnding(const RunSetup& setup, const WaveSlot& slot)
 {
     if (slot.number == 1)
         return "/1/1/";
-    if (slot.number == lastWaveNumber(setup, file))
+    if (slot.number == lastWaveNumber(setup))
         return "/1/0/";
     return "/1/2/";
 }
@@ -30,16 +30,15 @@ void writeWaveHeader(LineWriter& out, const WaveSlot& slot, char decimalSymbol)
     out.line("WAVELOAD WAVF" + n);
 }
 
-void writeStaticRun(LineWriter& out, const RunSetup& setup, const WaveSlot& slot,
-    std::int16_t steps, char decimalSymbol)
+void writeStaticRun(
+    LineWriter& out, const RunSetup& setup, const WaveSlot& slot, const RunNumbers& numbers)
 {
     const std::string& start = setup.LoadCaseStartText;
     out.line("---run STATIC");
-    out.line("LOADA C" + start + std::string(loadaEnding(setup, slot, out.path())));
+    out.line("LOADA C" + start + std::string(loadaEnding(setup, slot)));
     out.line("OFRAME");
-    const StaticCases cases = staticCasesOf(setup, steps, decimalSymbol, out.path());
-    const std::string last = plainForm(cases.last, Precision::Double);
-    out.line("POST6 " + plainForm(cases.first, Precision::Double) + "-" + last);
+    const std::string last = plainForm(numbers.StaticLast, Precision::Double);
+    out.line("POST6 " + plainForm(numbers.loadCaseStart, Precision::Double) + "-" + last);
     if (setup.TubularJoints == 1) {
         out.line("FATIG1 " + setup.StressPointsText + "/" + start + "/" + last + "/"
             + setup.ScfCorrelationText + "/0/");
@@ -51,41 +50,39 @@ void writeStaticRun(LineWriter& out, const RunSetup& setup, const WaveSlot& slot
     }
 }
 
-void writeDynamicResponse(LineWriter& out, const RunSetup& setup, const DynamicRun& run,
-    bool withZeroFrequency, char decimalSymbol)
+void writeDynamicResponse(LineWriter& out, const RunSetup& setup, const RunNumbers& numbers,
+    std::string_view dampingRatio, bool withZeroFrequency)
 {
-    const StaticCases cases = staticCasesOf(setup, run.steps, decimalSymbol, out.path());
     const std::string frequencyCase = trimmed(setup.FreqCaseText);
+    const std::string staticLast = plainForm(numbers.StaticLast, Precision::Double);
     const auto responseTo = [&](std::int16_t base, std::string_view kind) {
-        out.line("FATSPEC1 " + setup.LoadCaseStartText + "/"
-            + plainForm(cases.last, Precision::Double) + "/" + whole(base) + "/" + std::string(kind)
-            + "/" + run.dampingRatio + "/");
+        out.line("FATSPEC1 " + setup.LoadCaseStartText + "/" + staticLast + "/" + whole(base) + "/"
+            + std::string(kind) + "/" + std::string(dampingRatio) + "/");
         out.line("DYNRESP1 1/" + frequencyCase + "/" + whole(base) + "/1/");
     };
     out.line("---------Dynamic Response");
-    responseTo(run.base, "D");
+    responseTo(numbers.DynamicBase, "D");
     if (withZeroFrequency)
-        responseTo(run.zeroBase, "S");
+        responseTo(numbers.ZeroBase, "S");
 }
 
-DynamicRunKind waveFrequencyRun(const DynamicRun& run)
+DynamicRunKind waveFrequencyRun(const RunNumbers& numbers)
 {
-    return { "---run W=Wn", run.base, "SW1", "SW2" };
+    return { "---run W=Wn", numbers.DynamicBase, "SW1", "SW2" };
 }
 
-DynamicRunKind zeroFrequencyRun(const DynamicRun& run)
+DynamicRunKind zeroFrequencyRun(const RunNumbers& numbers)
 {
-    return { "---run W=0", run.zeroBase, "S01", "S02" };
+    return { "---run W=0", numbers.ZeroBase, "S01", "S02" };
 }
 
 void writeDynamicRun(LineWriter& out, const RunSetup& setup, const WaveSlot& slot,
     const DynamicRunKind& kind, std::int16_t steps)
 {
-    const std::string first = whole(to16Bit(kind.base + 1LL, out.path(), "Load case"));
-    const std::string last
-        = whole(to16Bit(kind.base + static_cast<long long>(steps), out.path(), "Load case"));
+    const std::string first = whole(kind.base + 1);
+    const std::string last = whole(kind.base + steps);
     out.line(kind.marker);
-    out.line("LOADA C" + whole(kind.base) + std::string(loadaEnding(setup, slot, out.path())));
+    out.line("LOADA C" + whole(kind.base) + std::string(loadaEnding(setup, slot)));
     out.line("OFRAME");
     out.line("POST6 " + first + "-" + last);
     if (setup.TubularJoints == 1) {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "common/linewriter.h"
-#include "mainform/runsetup.h"
+#include "run/runnumbers.h"
+#include "run/runsetup.h"
 #include "writers/runvalues.h"
 
 #include <cstdint>
@@ -15,13 +16,13 @@ void writeWaveHeader(LineWriter& out, const WaveSlot& slot, char decimalSymbol);
 
 // The static run over the static load cases, from "---run STATIC" to the
 // member joints' FATIG2 line.
-void writeStaticRun(LineWriter& out, const RunSetup& setup, const WaveSlot& slot,
-    std::int16_t steps, char decimalSymbol);
+void writeStaticRun(
+    LineWriter& out, const RunSetup& setup, const WaveSlot& slot, const RunNumbers& numbers);
 
 // "---------Dynamic Response" with the FATSPEC1 and DYNRESP1 lines of the
 // W=Wn run and, when withZeroFrequency, those of the W=0 run.
-void writeDynamicResponse(LineWriter& out, const RunSetup& setup, const DynamicRun& run,
-    bool withZeroFrequency, char decimalSymbol);
+void writeDynamicResponse(LineWriter& out, const RunSetup& setup, const RunNumbers& numbers,
+    std::string_view dampingRatio, bool withZeroFrequency);
 
 // Which dynamic run a block is for: its marker line, the first case's
 // combination and the result labels of tubular and member joints.
@@ -31,10 +32,10 @@ struct DynamicRunKind {
     std::string_view tubularLabel;
     std::string_view memberLabel;
 };
-DynamicRunKind waveFrequencyRun(const DynamicRun& run);
-DynamicRunKind zeroFrequencyRun(const DynamicRun& run);
+DynamicRunKind waveFrequencyRun(const RunNumbers& numbers);
+DynamicRunKind zeroFrequencyRun(const RunNumbers& numbers);
 
-// A dynamic run over the cases base + 1 to base + steps, marker line first.
+// A dynamic run over the cases base + 1 to base + StepCount, marker line first.
 void writeDynamicRun(LineWriter& out, const RunSetup& setup, const WaveSlot& slot,
     const DynamicRunKind& kind, std::int16_t steps);
 

@@ -10,13 +10,14 @@ namespace quorin::writers {
 
 namespace {
 
-void writeLoadData(const RunSetup& setup, const Clock& clock, char decimalSymbol,
+void writeLoadData(const RunSetup& setup, double waterDepth, const Clock& clock,
     const WaveSlot& slot, const std::string& name)
 {
-    const float height = element(setup.WaveHeight, slot.wave, name, "Wave");
-    const float period = element(setup.WavePeriod, slot.wave, name, "Wave");
-    const float theory = element(setup.WaveTheory, slot.wave, name, "Wave");
-    const float angle = element(setup.DirAngle, slot.direction, name, "Direction");
+    const auto wave = static_cast<std::size_t>(slot.wave);
+    const float height = setup.WaveHeight[wave];
+    const float period = setup.WavePeriod[wave];
+    const float theory = setup.WaveTheory[wave];
+    const float angle = setup.DirAngle[static_cast<std::size_t>(slot.direction)];
 
     LineWriter out(name, LineWriter::Mode::Create);
     out.line("");
@@ -29,8 +30,7 @@ void writeLoadData(const RunSetup& setup, const Clock& clock, char decimalSymbol
     out.line("ENVIRONMENTAL LOAD DATA     Filename: " + name);
     out.line("");
     out.line("**** WATER  DEPTH *****");
-    const double depth = strictNumber(setup.DepthText, decimalSymbol, name, "Water Depth");
-    out.line("WDEPTH," + signedForm(depth, Precision::Double));
+    out.line("WDEPTH," + signedForm(waterDepth, Precision::Double));
     out.line("");
     out.line("**** WAVE DATA ****");
     out.line("Wave Theory");
@@ -50,7 +50,7 @@ void writeLoadData(const RunSetup& setup, const Clock& clock, char decimalSymbol
 void writeWaveStep(
     const RunSetup& setup, char decimalSymbol, const WaveSlot& slot, const std::string& name)
 {
-    const float period = element(setup.WavePeriod, slot.wave, name, "Wave");
+    const float period = setup.WavePeriod[static_cast<std::size_t>(slot.wave)];
 
     LineWriter out(name, LineWriter::Mode::Create);
     out.line(printForm(1, Precision::Double, decimalSymbol));
@@ -62,17 +62,17 @@ void writeWaveStep(
 
 } // namespace
 
-void writeWaveFiles(
-    const RunSetup& setup, const Clock& clock, char decimalSymbol, WriterResult& done)
+void writeWaveFiles(const RunSetup& setup, double waterDepth, const Clock& clock,
+    char decimalSymbol, FilesWritten& done)
 {
     const std::string loadData = setup.ModelName + ".@F";
-    forEachWave(setup, loadData, [&](const WaveSlot& slot) {
-        writeLoadData(setup, clock, decimalSymbol, slot, loadData + whole(slot.number));
+    forEachWave(setup, [&](const WaveSlot& slot) {
+        writeLoadData(setup, waterDepth, clock, slot, loadData + whole(slot.number));
         ++done.loadDataFiles;
     });
 
     const std::string waveStep = setup.ModelName + ".BCWAVF";
-    forEachWave(setup, waveStep, [&](const WaveSlot& slot) {
+    forEachWave(setup, [&](const WaveSlot& slot) {
         writeWaveStep(setup, decimalSymbol, slot, waveStep + whole(slot.number));
         ++done.waveStepFiles;
     });

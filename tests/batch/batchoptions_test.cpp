@@ -1,5 +1,6 @@
 #include "batch/batchoptions.h"
 
+#include "run/inputtable.h"
 #include "support/tempdir.h"
 #include "wavetable/wavegrid.h"
 
@@ -7,12 +8,6 @@
 
 namespace quorin {
 namespace {
-
-std::optional<BatchOptions> Parse(std::vector<std::string> args, std::string* problem = nullptr)
-{
-    std::string ignored;
-    return ParseBatchOptions(args, problem ? *problem : ignored);
-}
 
 TEST(BatchOptions, UsageErrorsAreRefusedWithTheirReason)
 {
@@ -33,15 +28,15 @@ TEST(BatchOptions, UsageErrorsAreRefusedWithTheirReason)
         { { "scatter", "1" }, "not available" },
     };
     for (const auto& [args, reason] : cases) {
-        std::string problem;
-        EXPECT_FALSE(Parse(args, &problem)) << reason;
-        EXPECT_NE(problem.find(reason), std::string::npos) << problem;
+        const auto parsed = parseBatchOptions(args);
+        ASSERT_FALSE(parsed.has_value()) << reason;
+        EXPECT_NE(parsed.error().message.find(reason), std::string::npos) << parsed.error().message;
     }
 }
 
 TEST(BatchOptions, TextsAreTakenExactlyAsGiven)
 {
-    const auto options = Parse({ "append", "--frequency-case", "-", "--description",
+    const auto options = parseBatchOptions({ "append", "--frequency-case", "-", "--description",
         std::string(30, 'x'), "--group-no= 7,5 ", "--overwrite", "--model", "/m/JKT" });
     ASSERT_TRUE(options);
     EXPECT_EQ(options->command, BatchOptions::Command::Append);
@@ -54,14 +49,14 @@ TEST(BatchOptions, TextsAreTakenExactlyAsGiven)
 TEST(BatchOptions, InputsApplyInTableOrderNotCommandLineOrder)
 {
     // The frequency case comes after the static-only click whatever the order given.
-    const auto options = Parse({ "create", "--frequency-case", "60", "--static-only",
+    const auto options = parseBatchOptions({ "create", "--frequency-case", "60", "--static-only",
         "--exclude-static-improvement", "--spectrum", "1", "--directions", "4sym",
         "--global-tubular", "off", "--selective-vm-stress", "on", "--group-by", "element" });
     ASSERT_TRUE(options);
     MainInputs inputs;
     RunSetup setup;
     GridModel waves(kWaveGridRows, kWaveGridCols);
-    ASSERT_FALSE(ApplyBatchOptions(*options, inputs, setup, waves));
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, setup, waves).has_value());
     EXPECT_EQ(inputs.frequencyCase, "60");
     EXPECT_TRUE(inputs.staticOnly);
     EXPECT_TRUE(inputs.excludeStaticImprovement) << "set after the static-only click cleared it";
@@ -70,19 +65,19 @@ TEST(BatchOptions, InputsApplyInTableOrderNotCommandLineOrder)
     EXPECT_EQ(inputs.directionOption, 4);
     EXPECT_FALSE(inputs.global.tubularJoints);
     EXPECT_TRUE(inputs.selective.vmStress);
-    EXPECT_TRUE(inputs.elementGroup);
+    EXPECT_EQ(inputs.groupOption, 0);
 }
 
 TEST(BatchOptions, NoStaticOnlyResetsTheFrequencyCase)
 {
-    const auto options = Parse({ "create", "--no-static-only" });
+    const auto options = parseBatchOptions({ "create", "--no-static-only" });
     ASSERT_TRUE(options);
     MainInputs inputs;
     inputs.frequencyCase = "-";
     inputs.staticOnly = true;
     RunSetup setup;
     GridModel waves(kWaveGridRows, kWaveGridCols);
-    ASSERT_FALSE(ApplyBatchOptions(*options, inputs, setup, waves));
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, setup, waves).has_value());
     EXPECT_FALSE(inputs.staticOnly);
     EXPECT_EQ(inputs.frequencyCase, "50");
 }
@@ -98,11 +93,11 @@ TEST(BatchOptions, WaveFileReplacesTheWholeTable)
     GridSetUp(waves);
     waves.setText(100, 1, "old");
     waves.setText(2, 3, "old");
-    const auto options = Parse({ "create", "--waves", dir.file("waves.txt") });
+    const auto options = parseBatchOptions({ "create", "--waves", dir.file("waves.txt") });
     ASSERT_TRUE(options);
     MainInputs inputs;
     RunSetup setup;
-    ASSERT_FALSE(ApplyBatchOptions(*options, inputs, setup, waves));
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, setup, waves).has_value());
     const std::vector<std::array<const char*, 3>> rows
         = { { "1.5", "10", "1" }, { "2", "12", "" }, { "3", "14", "2" }, { "9", "9", "9" } };
     for (std::size_t r = 0; r < rows.size(); ++r)
@@ -112,21 +107,25 @@ TEST(BatchOptions, WaveFileReplacesTheWholeTable)
     EXPECT_EQ(waves.text(100, 1), "9") << "line 100 is the last one used";
     EXPECT_EQ(waves.text(1, 0), "1") << "the heading column is not touched";
 
-    const auto missing = Parse({ "create", "--waves", dir.file("none.txt") });
+    const auto missing = parseBatchOptions({ "create", "--waves", dir.file("none.txt") });
     ASSERT_TRUE(missing);
-    const auto problem = ApplyBatchOptions(*missing, inputs, setup, waves);
-    ASSERT_TRUE(problem);
-    EXPECT_NE(problem->find("none.txt"), std::string::npos);
+    const auto problem = applyBatchOptions(*missing, inputs, setup, waves);
+    ASSERT_FALSE(problem.has_value());
+    EXPECT_NE(problem.error().message.find("none.txt"), std::string::npos);
 }
 
-TEST(BatchOptions, HelpNamesEveryInputByItsCaption)
+TEST(BatchOptions, HelpNamesEveryInputOptionAndCaption)
 {
-    const std::string help = BatchHelpText();
-    for (const char* expected :
-        { "--batch-file TEXT", "\"Fatigue Batch File\"", "--directions 1|2|3|4|4sym|6|8|12",
-            "--no-static-only", "--waves FILE", "--selective-output-id TEXT",
-            "\"Restrict to Group No.\"", "--overwrite", "--model STEM", "--files1 DIR",
-            "\"Include VM Stress Opt\" of \"Selective Assessments\"" })
+    const std::string help = batchHelpText();
+    for (const InputField& field : inputFields()) {
+        const std::string flag = field.kind == InputKind::Switch ? "--[no-]" : "--";
+        EXPECT_NE(help.find(flag + std::string(field.option)), std::string::npos) << field.option;
+        if (!field.name().empty()) {
+            EXPECT_NE(help.find(quotedName(field)), std::string::npos) << field.option;
+        }
+    }
+    for (const char* expected : { "--directions 1|2|3|4|4sym|6|8|12", "--[no-]static-only",
+             "--waves FILE", "--overwrite", "--model STEM", "--files1 DIR" })
         EXPECT_NE(help.find(expected), std::string::npos) << expected;
 }
 

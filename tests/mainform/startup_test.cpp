@@ -14,12 +14,6 @@ namespace {
 using test::ScriptedPrompter;
 using test::TempDir;
 
-// The settings file of the worked example: default inputs, "4", start 0,
-// one wave of height 2.5, period 7, theory 1.
-const char* const kExampleSettings = " 14 \r\n 0\r\n 1 \r\n 2.5           7             1\r\n"
-                                     "12\r\n70\r\n 113.3\r\n8\r\n 0 \r\n3\r\nSpare\r\nSpare\r\n"
-                                     "Spare\r\n50\r\n5\r\nSpare\r\nSpare\r\n4\r\n";
-
 std::string Settings(const std::string& head, const std::string& waves, const std::string& exclude,
     const std::string& spectrum, const std::string& freq)
 {
@@ -36,7 +30,7 @@ struct Fixture {
     Fixture() { dir.write("model.NAM", dir.file("JKT") + ",x,3rd\r\n"); }
     StartupResult start(char decimal = '.')
     {
-        return StartUp({ dir.path(), dir.path(), std::nullopt }, setup, waves, prompter, decimal);
+        return startUp({ dir.path(), dir.path(), std::nullopt }, setup, waves, prompter, decimal);
     }
 };
 
@@ -55,28 +49,6 @@ TEST(StartUp, WithoutSettingsFileEveryInputHasItsDefault)
     EXPECT_TRUE(f.prompter.messages().empty());
     EXPECT_EQ(f.waves.text(100, 0), "100");
     EXPECT_EQ(f.waves.text(0, 2), "Period");
-}
-
-TEST(StartUp, SettingsFileOfTheExampleRestoresEveryInput)
-{
-    Fixture f;
-    f.dir.write("JKT.DFS", kExampleSettings);
-    const StartupResult result = f.start();
-    EXPECT_TRUE(f.prompter.messages().empty());
-    EXPECT_EQ(result.inputs.directionOption, 3);
-    EXPECT_EQ(f.setup.NoOfDirections, 14);
-    EXPECT_EQ(f.setup.NoOfWaves, 1);
-    EXPECT_EQ(f.waves.text(1, 1), "2.5");
-    EXPECT_EQ(f.waves.text(1, 2), "7");
-    EXPECT_EQ(f.waves.text(1, 3), "1");
-    EXPECT_EQ(f.waves.text(2, 1), "");
-    EXPECT_EQ(result.inputs.waveSteps, "12");
-    EXPECT_EQ(result.inputs.loadCaseStart, "70");
-    EXPECT_EQ(result.inputs.waterDepth, "113.3");
-    EXPECT_EQ(result.inputs.frequencyCase, "50");
-    EXPECT_EQ(result.inputs.damping, "5");
-    EXPECT_EQ(result.inputs.scfCorrelation, "4");
-    EXPECT_EQ(result.inputs.batchFile, f.dir.file("JKT") + ".BRSF");
 }
 
 TEST(StartUp, DirectionCodeSelectsItsOption)
@@ -188,13 +160,13 @@ TEST(StartUp, StoredSettingsGiveWayToOverrides)
 {
     const test::MapSettingsStore store(
         { { "Velmar/Setup/Files1", "/models" }, { "Velmar/Setup/Files2", "/help" } });
-    const auto stored = ReadStartupDirectories(store, std::nullopt, std::nullopt);
+    const auto stored = readStartupDirectories(store, std::nullopt, std::nullopt);
     EXPECT_EQ(stored.files1, "/models");
     EXPECT_EQ(stored.files2, "/help");
-    const auto overridden = ReadStartupDirectories(store, std::string("/mine"), std::nullopt);
+    const auto overridden = readStartupDirectories(store, std::string("/mine"), std::nullopt);
     EXPECT_EQ(overridden.files1, "/mine");
     EXPECT_EQ(overridden.files2, "/help");
-    const auto missing = ReadStartupDirectories(test::MapSettingsStore(), {}, {});
+    const auto missing = readStartupDirectories(test::MapSettingsStore(), {}, {});
     EXPECT_EQ(missing.files1, "");
 }
 

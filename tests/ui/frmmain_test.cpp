@@ -1,5 +1,6 @@
 #include "common/qt/gridview.h"
 #include "mainform/frmmain.h"
+#include "run/inputtable.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
 #include "wavetable/wavegrid.h"
@@ -26,78 +27,33 @@
 namespace quorin {
 namespace {
 
-// One control of the main view: its caption (a button's or frame's text, or
-// the text of the label beside a text box), its starting value (a text box's
-// text, or "checked"/"unchecked"), and the name assistive tools read.
-struct Control {
-    const char* name;
-    const char* caption;
-    const char* initial;
-    const char* accessibleName;
+// The controls of the main view that are not inputs: their caption and the
+// name assistive tools read. The inputs come from the table of inputs.
+const std::vector<std::pair<const char*, const char*>> kOtherControls = {
+    { "Frame1", "N&umber of Directions" },
+    { "Frame4", "Wave Energy Spectrum" },
+    { "Command1", "Edit Scatter Diagram" },
+    { "Frame3(0)", "Global Assessments" },
+    { "cmdCREATE(0)", "Crea&te Control File " },
+    { "Frame3(3)", "Selective Assessments" },
+    { "cmdCREATE(1)", "Append to Control File" },
+    { "Frame2", "Tranfer Function Wave Data" },
+    { "Command2(0)", "Cut" },
+    { "Command2(2)", "Copy" },
+    { "Command2(1)", "Paste" },
+    { "Command3", "Generate Default Waves" },
+    { "Command4(0)", "Insert After" },
+    { "Command4(1)", "Toggle Freq Rad/s" },
+    { "cmdQUIT", "Close" },
 };
 
-const std::vector<Control> kControls = {
-    { "txtBATNAM", "Fatigu&e Batch File", "C:\\FATENV", "Fatigue Batch File" },
-    { "Frame1", "N&umber of Directions", nullptr, "Number of Directions" },
-    { "Option1(0)", "1", "unchecked", "1" },
-    { "Option1(1)", "2", "unchecked", "2" },
-    { "Option1(2)", "3", "unchecked", "3" },
-    { "Option1(3)", "4", "checked", "4" },
-    { "Option1(4)", "4 Sym", "unchecked", "4 Sym" },
-    { "Option1(5)", "6", "unchecked", "6" },
-    { "Option1(6)", "8", "unchecked", "8" },
-    { "Option1(7)", "12", "unchecked", "12" },
-    { "Frame4", "Wave Energy Spectrum", nullptr, "Wave Energy Spectrum" },
-    { "Option6(1)", "ITTC Spectrum", "unchecked", "ITTC Spectrum" },
-    { "Option6(2)", "Pierson-Moskowitz PM", "unchecked", "Pierson-Moskowitz PM" },
-    { "Option6(3)", "JONSWAP ", "checked", "JONSWAP" },
-    { "Command1", "Edit Scatter Diagram", nullptr, "Edit Scatter Diagram" },
-    { "txtRETURN", "Frequency Case", "50", "Frequency Case" },
-    { "txtBLOCKS", "Critical Damping %", "5", "Critical Damping %" },
-    { "Check2", "Static Only", "unchecked", "Static Only" },
-    { "txtSTART(0)", "Load Case (Start)", "70", "Load Case (Start)" },
-    { "Check3", "Exclude Static Improvement", "unchecked", "Exclude Static Improvement" },
-    { "txtSTARTDIR", "Start Direction (De&g)", "0", "Start Direction (Deg)" },
-    { "txtSCF", "Tubular Joint SCF Correlations", "4", "Tubular Joint SCF Correlations" },
-    { "txtSTRESS", "No of &Joint Stress Points", "8", "No of Joint Stress Points" },
-    { "Frame3(0)", "Global Assessments", nullptr, "Global Assessments" },
-    { "chkJOINTS(0)", "Tubular Joints    SN Curve", "checked", "Tubular Joints    SN Curve" },
-    { "txtCurve(0)", nullptr, "T", "Tubular Joints SN Curve" },
-    { "chkJOINTS(1)", "Member Joints    SN Curve", "checked", "Member Joints    SN Curve" },
-    { "txtCurve(1)", nullptr, "F2", "Member Joints SN Curve" },
-    { "Text1(3)", "SCF", "1.0", "SCF" },
-    { "Text1(2)", "Thickness", "0.02", "Thickness" },
-    { "Check1(0)", "Include VM Stress Opt", "unchecked", "Include VM Stress Opt" },
-    { "txtSTART(1)", "Output ID Number (Start)", "200", "Output ID Number (Start)" },
-    { "cmdCREATE(0)", "Crea&te Control File ", nullptr, "Create Control File" },
-    { "Frame3(3)", "Selective Assessments", nullptr, "Selective Assessments" },
-    { "chkJOINTS(2)", "Tubular Joints    SN Curve", "unchecked", "Tubular Joints    SN Curve" },
-    { "txtCurve(2)", nullptr, "T", "Tubular Joints SN Curve" },
-    { "chkJOINTS(3)", "Member Joints    SN Curve", "checked", "Member Joints    SN Curve" },
-    { "txtCurve(3)", nullptr, "F2", "Member Joints SN Curve" },
-    { "Text1(0)", "SCF", "1.0", "SCF" },
-    { "Text1(1)", "Thickness", "0.02", "Thickness" },
-    { "Check1(1)", "Include VM Stress Opt", "unchecked", "Include VM Stress Opt" },
-    { "txtSTART(4)", "Group SET No", "10", "Group SET No" },
-    { "Option5(0)", "Restrict to Element Group", "unchecked", "Restrict to Element Group" },
-    { "Option5(1)", "Restrict to Node Group", "checked", "Restrict to Node Group" },
-    { "txtSTART(5)", "Restrict to Group No.", "1", "Restrict to Group No." },
-    { "txtSTART(3)", "Output ID Number (Start)", "205", "Output ID Number (Start)" },
-    { "txtDesc", "Description", "", "Description" },
-    { "cmdCREATE(1)", "Append to Control File", nullptr, "Append to Control File" },
-    { "Frame2", "Tranfer Function Wave Data", nullptr, "Tranfer Function Wave Data" },
-    { "txtWAVESTEP", "No of Wave Ste&ps", "12", "No of Wave Steps" },
-    { "txtDEPTH", "W&ater Depth", "113.3", "Water Depth" },
-    { "Command2(0)", "Cut", nullptr, "Cut" },
-    { "Command2(2)", "Copy", nullptr, "Copy" },
-    { "Command2(1)", "Paste", nullptr, "Paste" },
-    { "Grid2", nullptr, nullptr, "Wave Data" },
-    { "Text2", nullptr, nullptr, "Cell Editor" },
-    { "Command3", "Generate Default Waves", nullptr, "Generate Default Waves" },
-    { "Command4(0)", "Insert After", nullptr, "Insert After" },
-    { "Command4(1)", "Toggle Freq Rad/s", nullptr, "Toggle Freq Rad/s" },
-    { "cmdQUIT", "Close", nullptr, "Close" },
-};
+// The rule of accessible names: the caption without its ampersand and trailing spaces.
+QString spoken(std::string_view caption)
+{
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()))
+        .remove(QLatin1Char('&'))
+        .trimmed();
+}
 
 QString accessibleName(QObject* object)
 {
@@ -161,26 +117,47 @@ TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
 {
     EXPECT_EQ(
         view.windowTitle(), "Quorin SPECTRAL FATIGUE ANALYSIS  -   Batch Control File Utility");
-    for (const Control& c : kControls) {
-        QWidget* widget = control(c.name);
-        auto* button = qobject_cast<QAbstractButton*>(widget);
-        auto* edit = qobject_cast<QLineEdit*>(widget);
-        if (c.caption) {
-            auto* frame = qobject_cast<QGroupBox*>(widget);
-            QLabel* label = labelOf(widget);
-            const QString shown = button ? button->text()
-                : frame                  ? frame->title()
-                : label                  ? label->text()
-                                         : QString();
-            EXPECT_EQ(shown, c.caption) << c.name;
+    for (const auto& [name, caption] : kOtherControls) {
+        QWidget* widget = control(name);
+        const auto* frame = qobject_cast<QGroupBox*>(widget);
+        EXPECT_EQ(frame ? frame->title() : control<QAbstractButton>(name)->text(), caption) << name;
+        EXPECT_EQ(accessibleName(widget), spoken(caption)) << name;
+    }
+    EXPECT_EQ(accessibleName(control("Grid2")), "Wave Data");
+    EXPECT_EQ(accessibleName(control("Text2")), "Cell Editor");
+
+    MainInputs defaults;
+    for (const InputField& field : inputFields()) {
+        const std::string object(field.objectName);
+        if (field.kind == InputKind::Choice) {
+            for (const Choice& choice : field.choices) {
+                const std::string option = object + "(" + std::to_string(choice.element) + ")";
+                auto* button = control<QAbstractButton>(option.c_str());
+                EXPECT_EQ(button->text().toStdString(), choice.caption) << option;
+                EXPECT_EQ(accessibleName(button), spoken(choice.caption)) << option;
+                EXPECT_EQ(button->isChecked(), choice.element == field.choice(defaults)) << option;
+            }
+            continue;
         }
-        if (c.initial) {
-            const QString value = edit ? edit->text()
-                : button->isChecked()  ? QStringLiteral("checked")
-                                       : QStringLiteral("unchecked");
-            EXPECT_EQ(value, c.initial) << c.name;
+        if (object.empty())
+            continue;
+        QWidget* widget = control(object.c_str());
+        EXPECT_EQ(accessibleName(widget).toStdString(), field.name()) << object;
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            EXPECT_EQ(edit->text().toStdString(), field.text(defaults)) << object;
+            if (!field.caption.empty()) {
+                EXPECT_EQ(labelOf(edit)->text().toStdString(), field.caption) << object;
+            }
+        } else {
+            auto* box = control<QAbstractButton>(object.c_str());
+            EXPECT_EQ(box->text().toStdString(), field.caption) << object;
+            EXPECT_EQ(box->isChecked(), field.flag(defaults)) << object;
         }
-        EXPECT_EQ(accessibleName(widget), c.accessibleName) << c.name;
+        if (!field.frame.empty()) {
+            auto* frame = qobject_cast<QGroupBox*>(widget->parentWidget());
+            ASSERT_TRUE(frame) << object;
+            EXPECT_EQ(frame->title().toStdString(), field.frame) << object;
+        }
     }
 }
 
@@ -237,27 +214,21 @@ TEST_F(FrmMainTest, DescriptionTakesAtMostThirtyCharacters)
 TEST_F(FrmMainTest, ShownInputsLandInTheirOwnControlsAndReadBack)
 {
     EXPECT_EQ(view.inputs(), MainInputs {});
-    // Every field differs from its default and from every other field.
-    MainInputs in { "/m/JKT.BRSF", 6, 2, "71", "51", "6", true, true, "15", "3", "9", "13", "99.5",
-        { false, "TG", false, "FG", "1.1", "0.03", true }, "201",
-        { true, "TS", false, "FS", "1.2", "0.04", true }, "11", true, "2", "206", "jacket legs" };
+    // Every input differs from its default and every text from every other.
+    MainInputs in;
+    for (const InputField& field : inputFields()) {
+        if (field.text)
+            field.text(in) = std::string(field.objectName) + "!";
+        if (field.flag)
+            field.flag(in) = !field.flag(in);
+        if (field.choice)
+            field.choice(in) = field.choices.back().element == field.choice(in)
+                ? field.choices.front().element
+                : field.choices.back().element;
+    }
     view.showInputs(in);
-    const std::vector<std::pair<const char*, const char*>> texts = { { "txtBATNAM", "/m/JKT.BRSF" },
-        { "txtSTART(0)", "71" }, { "txtRETURN", "51" }, { "txtBLOCKS", "6" },
-        { "txtSTARTDIR", "15" }, { "txtSCF", "3" }, { "txtSTRESS", "9" }, { "txtWAVESTEP", "13" },
-        { "txtDEPTH", "99.5" }, { "txtCurve(0)", "TG" }, { "txtCurve(1)", "FG" },
-        { "Text1(3)", "1.1" }, { "Text1(2)", "0.03" }, { "txtSTART(1)", "201" },
-        { "txtCurve(2)", "TS" }, { "txtCurve(3)", "FS" }, { "Text1(0)", "1.2" },
-        { "Text1(1)", "0.04" }, { "txtSTART(4)", "11" }, { "txtSTART(5)", "2" },
-        { "txtSTART(3)", "206" }, { "txtDesc", "jacket legs" } };
-    for (const auto& [name, value] : texts)
-        EXPECT_EQ(text(name), value) << name;
-    for (const char* name : { "Option1(6)", "Option6(2)", "Check2", "Check3", "Check1(0)",
-             "chkJOINTS(2)", "Check1(1)", "Option5(0)" })
-        EXPECT_TRUE(checked(name)) << name;
-    for (const char* name : { "Option1(3)", "chkJOINTS(0)", "chkJOINTS(1)", "chkJOINTS(3)" })
-        EXPECT_FALSE(checked(name)) << name;
     EXPECT_EQ(view.inputs(), in);
+    EXPECT_EQ(setup.ExcludeStaticImprovement, 0) << "showing inputs runs no click rule";
 
     in.directionOption = -1;
     view.showInputs(in);
@@ -310,11 +281,11 @@ TEST_F(FrmMainTest, StatusLineKeepsAFailureInTheErrorColourUntilTheNextCommand)
     EXPECT_TRUE(status->accessibleName().isEmpty());
     const QColor normal = status->palette().color(QPalette::WindowText);
 
-    view.showOutcome({ CommandOutcome::Status::Failed, "Could not write /x/JKT.BRSF" });
+    view.showOutcome(fail("Could not write /x/JKT.BRSF", "/x/JKT.BRSF"));
     EXPECT_EQ(accessibleName(status), "Could not write /x/JKT.BRSF");
     EXPECT_NE(status->palette().color(QPalette::WindowText), normal);
 
-    view.showOutcome({ CommandOutcome::Status::Done, "Wrote 4 load data files" });
+    view.showOutcome(std::string("Wrote 4 load data files"));
     EXPECT_EQ(status->text(), "Wrote 4 load data files");
     EXPECT_EQ(status->palette().color(QPalette::WindowText), normal);
 }

@@ -40,7 +40,7 @@ void WriterRun::wave(int index, float height, float period, float theory)
     setup.WaveTheory.at(index) = theory;
 }
 
-WriterResult WriterRun::write(Writer writer)
+Result<FilesWritten> WriterRun::write(Writer writer)
 {
     BatchWriter writers(setup, form, clock, decimal);
     switch (writer) {
@@ -80,13 +80,6 @@ std::vector<std::string> WriterRun::linesStarting(
 bool WriterRun::exists(const std::string& name) const
 {
     return fileExists(dir.file(name));
-}
-
-std::string golden(const std::string& name)
-{
-    const auto text = readWholeFile(std::string(QUORIN_TEST_DATA) + "/writers/" + name);
-    EXPECT_TRUE(text) << "missing expected file " << name;
-    return text.value_or("");
 }
 
 } // namespace quorin::test

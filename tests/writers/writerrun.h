@@ -1,7 +1,6 @@
 #pragma once
 
-#include "mainform/maininputs.h"
-#include "mainform/runsetup.h"
+#include "run/runsetup.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
 #include "writers/batchwriter.h"
@@ -18,13 +17,13 @@ enum class Writer { StaticOnly, DynamicStatic, DynamicOnly, Append };
 struct WriterRun {
     TempDir dir;
     RunSetup setup;
-    MainInputs form;
+    FormTexts form { "T", "F2", "200", "" };
     FixedClock clock;
     char decimal = '.';
 
     WriterRun();
     void wave(int index, float height, float period, float theory);
-    WriterResult write(Writer writer);
+    Result<FilesWritten> write(Writer writer);
     // The lines of a file of the directory, split at CR LF.
     std::vector<std::string> lines(const std::string& name) const;
     // The lines of a file that start with prefix.
@@ -32,14 +31,5 @@ struct WriterRun {
         const std::string& name, const std::string& prefix) const;
     bool exists(const std::string& name) const;
 };
-
-// What a writer that ran to its end reports.
-inline WriterResult finished(int waveFiles, int combinationFiles)
-{
-    return { waveFiles, waveFiles, combinationFiles, true, false, "", "" };
-}
-
-// An expected file kept with the tests.
-std::string golden(const std::string& name);
 
 } // namespace quorin::test

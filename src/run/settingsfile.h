@@ -1,10 +1,9 @@
 #pragma once
 
-#include "common/linewriter.h"
+#include "common/result.h"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,13 +29,14 @@ struct SettingsFile {
     std::string scfCorrelation;
 };
 
-// Reads the whole file; std::nullopt with the problem in words when a line is
-// missing, the wave count is outside 0 to 100, or the spectrum is not 1 to 3.
+// Reads the whole file; fails, saying what is wrong, when a line is missing,
+// the wave count is outside 0 to 100, or the spectrum is not 1 to 3.
 // Single-precision fields (start direction, waves, depth) come back rounded
 // to single precision.
-std::optional<SettingsFile> ParseSettingsFile(std::string_view content, std::string& problem);
+Result<SettingsFile> parseSettingsFile(std::string_view content);
 
-// Writes the file's lines: numbers in the print and signed forms, texts as they stand.
-void WriteSettingsFile(LineWriter& out, const SettingsFile& settings);
+// Writes the file anew: numbers in the print and signed forms, texts as they
+// stand. A file that cannot be written fails with its name and the reason.
+Result<void> saveSettingsFile(const std::string& path, const SettingsFile& settings);
 
 } // namespace quorin

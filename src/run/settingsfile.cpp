@@ -1,5 +1,6 @@
-#include "mainform/settingsfile.h"
+#include "run/settingsfile.h"
 
+#include "common/linewriter.h"
 #include "common/listinput.h"
 #include "common/numberforms.h"
 #include "common/numberreading.h"
@@ -44,14 +45,14 @@ public:
     }
 
     const std::string& problem() const { return problem_; }
-    void fail(std::string problem)
+    void note(std::string problem)
     {
         if (problem_.empty())
             problem_ = std::move(problem);
     }
 
 private:
-    void missing(const char* what) { fail(std::string("the file ends before the ") + what); }
+    void missing(const char* what) { note(std::string("the file ends before the ") + what); }
 
     ListInput input_;
     std::string problem_;
@@ -59,7 +60,7 @@ private:
 
 } // namespace
 
-std::optional<SettingsFile> ParseSettingsFile(std::string_view content, std::string& problem)
+Result<SettingsFile> parseSettingsFile(std::string_view content)
 {
     FieldReader in(content);
     SettingsFile s;
@@ -67,9 +68,8 @@ std::optional<SettingsFile> ParseSettingsFile(std::string_view content, std::str
     s.startDirection = toSingle(in.number("start direction"));
     const std::int16_t waveCount = in.integer("number of waves");
     if (waveCount < 0 || waveCount > 100) {
-        problem = "it holds " + plainForm(waveCount, Precision::Double)
-            + " waves; the table takes 0 to 100";
-        return std::nullopt;
+        return fail("it holds " + plainForm(waveCount, Precision::Double)
+            + " waves; the table takes 0 to 100");
     }
     for (int i = 0; i < waveCount && in.problem().empty(); ++i) {
         const float height = toSingle(in.number("wave heights"));
@@ -91,19 +91,18 @@ std::optional<SettingsFile> ParseSettingsFile(std::string_view content, std::str
     s.spare4 = in.text("spare lines");
     in.number("spare lines");
     s.scfCorrelation = in.text("tubular joint SCF correlations");
-    if (!in.problem().empty()) {
-        problem = in.problem();
-        return std::nullopt;
-    }
+    if (!in.problem().empty())
+        return fail(in.problem());
     const double spectrum = std::nearbyint(readLenient(s.spectrumType));
     if (spectrum < 1 || spectrum > 3) {
-        problem = "its spectrum \"" + s.spectrumType + "\" is not 1, 2 or 3";
-        return std::nullopt;
+        return fail("its spectrum \"" + s.spectrumType + "\" is not 1, 2 or 3");
     }
     return s;
 }
 
-void WriteSettingsFile(LineWriter& out, const SettingsFile& s)
+namespace {
+
+void writeLines(LineWriter& out, const SettingsFile& s)
 {
     out << printForm(s.noOfDirections, Precision::Double);
     out.endLine();
@@ -128,6 +127,20 @@ void WriteSettingsFile(LineWriter& out, const SettingsFile& s)
     out.line(s.damping);
     out.line(s.spare4).line("Spare");
     out.line(s.scfCorrelation);
+}
+
+} // namespace
+
+Result<void> saveSettingsFile(const std::string& path, const SettingsFile& settings)
+{
+    try {
+        LineWriter out(path, LineWriter::Mode::Create);
+        writeLines(out, settings);
+        out.close();
+    } catch (const WriteError& error) {
+        return fail(error.reason(), error.file());
+    }
+    return {};
 }
 
 } // namespace quorin

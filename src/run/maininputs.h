@@ -15,16 +15,13 @@ struct AssessmentFrame {
     std::string thickness = "0.02"; // Text1(2) / Text1(1)
     bool vmStress = false; // Check1(0) / Check1(1)
 
+    int jointBoxes() const { return (tubularJoints ? 1 : 0) + (memberJoints ? 1 : 0); }
     bool operator==(const AssessmentFrame&) const = default;
 };
 
-// The directions of the "Number of Directions" options, top to bottom.
-inline constexpr int kDirectionOptionCount = 8;
-inline constexpr const char* kDirectionCaptions[kDirectionOptionCount]
-    = { "1", "2", "3", "4", "4 Sym", "6", "8", "12" };
-
 // Every input of the main view as the user left it: the view fills it from
-// its controls and shows it; the headless companion fills it from its options.
+// its controls and shows it; quorin-batch fills it from its options. The
+// table of inputs (run/inputtable.h) names the control of each member.
 struct MainInputs {
     std::string batchFile = "C:\\FATENV"; // txtBATNAM
     int directionOption = 3; // selected Option1 element, 0 to 7; -1 when none
@@ -45,7 +42,7 @@ struct MainInputs {
 
     AssessmentFrame selective { false, "T", true, "F2", "1.0", "0.02", false };
     std::string groupSet = "10"; // txtSTART(4)
-    bool elementGroup = false; // Option5(0) selected; Option5(1) "Restrict to Node Group" otherwise
+    int groupOption = 1; // selected Option5 element: 0 element group, 1 node group
     std::string groupNo = "1"; // txtSTART(5)
     std::string selectiveOutputId = "205"; // txtSTART(3)
     std::string description; // txtDesc, at most kDescriptionLimit characters

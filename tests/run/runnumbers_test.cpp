@@ -1,0 +1,89 @@
+#include "run/runnumbers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quorin {
+namespace {
+
+// The default inputs of a dynamic run: 12 steps from case 70, two waves in
+// two directions, both joint boxes of "Global Assessments" ticked.
+RunTexts defaults()
+{
+    return { "12", "70", "113.3", true, "200", 2, 2, 2 };
+}
+
+TEST(RunNumbers, DerivedFromTheDefaults)
+{
+    const auto n = deriveRunNumbers(defaults(), '.');
+    ASSERT_TRUE(n.has_value());
+    EXPECT_EQ(n->StepCount, 12);
+    EXPECT_EQ(n->CaseOffset, 20);
+    EXPECT_EQ(n->StaticLast, 81);
+    EXPECT_EQ(n->DynamicBase, 90);
+    EXPECT_EQ(n->ZeroBase, 110);
+    EXPECT_EQ(n->globalOutputId, 200);
+}
+
+// Each number a writer writes stays in range, or the box that gives it is refused.
+TEST(RunNumbers, RefuseTheBoxWhoseNumberCannotBeWritten)
+{
+    struct Case {
+        const char* name;
+        std::function<void(RunTexts&)> change;
+        const char* refused; // nullptr: accepted
+    };
+    const Case cases[] = {
+        { "start not a number", [](RunTexts& t) { t.loadCaseStart = "7O"; }, "txtSTART(0)" },
+        { "start in the other decimal symbol", [](RunTexts& t) { t.loadCaseStart = "70,5"; },
+            "txtSTART(0)" },
+        { "steps beyond 16 bits", [](RunTexts& t) { t.waveSteps = "32767.5"; }, "txtWAVESTEP" },
+        { "steps read leniently", [](RunTexts& t) { t.waveSteps = "12 steps"; }, nullptr },
+        { "last static case 32767",
+            [](RunTexts& t) { t.loadCaseStart = "32756", t.dynamic = false; }, nullptr },
+        { "last static case 32768",
+            [](RunTexts& t) { t.loadCaseStart = "32757", t.dynamic = false; }, "txtSTART(0)" },
+        { "last W=0 case 32767", [](RunTexts& t) { t.loadCaseStart = "32715"; }, nullptr },
+        { "last W=0 case 32768", [](RunTexts& t) { t.loadCaseStart = "32716"; }, "txtSTART(0)" },
+        // No wave steps: the W=0 run still names ZeroBase + 1.
+        { "no steps, first W=0 case 32767",
+            [](RunTexts& t) { t.waveSteps = "0", t.loadCaseStart = "32726"; }, nullptr },
+        { "no steps, first W=0 case 32768",
+            [](RunTexts& t) { t.waveSteps = "0", t.loadCaseStart = "32727"; }, "txtSTART(0)" },
+        { "negative steps reach below -32768",
+            [](RunTexts& t) { t.waveSteps = "-5", t.loadCaseStart = "-32763"; }, "txtSTART(0)" },
+        { "depth not a number", [](RunTexts& t) { t.waterDepth = "deep"; }, "txtDEPTH" },
+        { "global ids end at 2147483647", [](RunTexts& t) { t.globalOutputId = "2147483645"; },
+            nullptr },
+        { "global ids beyond 32 bits", [](RunTexts& t) { t.globalOutputId = "2147483646"; },
+            "txtSTART(1)" },
+        { "more than 100 waves", [](RunTexts& t) { t.waves = 101; }, "" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RunTexts texts = defaults();
+        c.change(texts);
+        const auto n = deriveRunNumbers(texts, '.');
+        if (!c.refused) {
+            EXPECT_TRUE(n.has_value()) << n.error().message;
+            continue;
+        }
+        ASSERT_FALSE(n.has_value());
+        EXPECT_EQ(n.error().field, c.refused);
+        EXPECT_FALSE(n.error().message.empty());
+    }
+}
+
+TEST(RunNumbers, SelectiveOutputIdsEndAt32767)
+{
+    EXPECT_TRUE(checkSelectiveOutputIds("32765", 32765, 2).has_value());
+    const auto refused = checkSelectiveOutputIds("32766", 32766, 2);
+    ASSERT_FALSE(refused.has_value());
+    EXPECT_EQ(refused.error().message,
+        "The box \"Output ID Number (Start)\" of \"Selective Assessments\" holds \"32766\", which "
+        "gives output numbers beyond 32767.\rCorrect it and try again; no file was written.");
+}
+
+} // namespace
+} // namespace quorin
