@@ -1,0 +1,138 @@
+#include "wavetable/insertafter.h"
+#include "wavetable/togglefrequency.h"
+#include "wavetable/waveclipboard.h"
+#include "wavetable/wavegrid.h"
+
+#include "support/scripted.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorin {
+namespace {
+
+// Rows 1 to periods.size() hold waves "h<i>" with the given periods and theory <i>.
+struct Table {
+    GridModel grid { kWaveGridRows, kWaveGridCols };
+    std::int16_t noOfWaves = 0;
+    WaveViewState view;
+
+    explicit Table(const std::vector<std::string>& periods)
+    {
+        GridSetUp(grid);
+        for (const auto& period : periods) {
+            const std::string i = std::to_string(++noOfWaves);
+            grid.setText(noOfWaves, 1, "h" + i);
+            grid.setText(noOfWaves, 2, period);
+            grid.setText(noOfWaves, 3, i);
+        }
+    }
+    Result<void> insertAfterRow(int row)
+    {
+        grid.setCurrent(row, 2);
+        return insertAfter(grid, noOfWaves, view, '.');
+    }
+    // Every row's height, period and theory, joined by "/", rows by "|".
+    std::string rows(int last = kWaveRowCount) const
+    {
+        std::string out;
+        for (int r = 1; r <= last; ++r)
+            out += grid.text(r, 1) + "/" + grid.text(r, 2) + "/" + grid.text(r, 3) + "|";
+        return out;
+    }
+};
+
+TEST(InsertAfter, InterpolatesBetweenTheRowAndTheNext)
+{
+    Table t({ "8", "9", "10", "12", "13" });
+    t.view.interpolatedRows = { 2, 4, 6, 9 };
+    ASSERT_TRUE(t.insertAfterRow(3).has_value());
+    EXPECT_EQ(t.noOfWaves, 6);
+    EXPECT_EQ(t.rows(7), "h1/8/1|h2/9/2|h3/10/3|10.32/10.91/3|h4/12/4|h5/13/5|//|");
+    EXPECT_EQ(t.grid.text(5, 0), "5");
+    EXPECT_EQ(t.grid.row(), 3);
+    // 4 moved to 5, 6 was overwritten by wave 5, 2 and 9 stayed; 4 is the new wave.
+    EXPECT_EQ(t.view.interpolatedRows, (std::set<int> { 2, 4, 5, 9 }));
+}
+
+TEST(InsertAfter, RefusalsNameTheRowAndChangeNothing)
+{
+    const std::vector<std::string> full(100, "10");
+    struct Case {
+        std::vector<std::string> periods;
+        int row;
+        const char* message;
+    } const cases[] = {
+        { { "10", "12" }, 2, "Insert After: row 2 is not followed by another wave" },
+        { { "10", "12" }, 5, "Insert After: row 5 is not followed by another wave" },
+        { { "", "12" }, 1, "Insert After: row 1 has no period" },
+        { { "10", "0" }, 1, "Insert After: row 2 has no period" },
+        { { "10", "abc" }, 1, "Insert After: row 2 has no period" },
+        { { "10", "-10" }, 1, "Insert After: the periods of rows 1 and 2 give no wave" },
+        { full, 50, "Insert After: the table already holds 100 waves" },
+    };
+    for (const auto& c : cases) {
+        Table t(c.periods);
+        const std::string before = t.rows();
+        const auto result = t.insertAfterRow(c.row);
+        ASSERT_FALSE(result.has_value()) << c.message;
+        EXPECT_TRUE(result.error().message.starts_with(c.message)) << result.error().message;
+        EXPECT_EQ(t.noOfWaves, static_cast<int>(c.periods.size()));
+        EXPECT_EQ(t.rows(), before);
+        EXPECT_TRUE(t.view.interpolatedRows.empty());
+    }
+}
+
+TEST(ToggleFrequency, ShowsRadPerSecondThenRowNumbers)
+{
+    Table t({ "10", "12.5", "7", "", "0", "abc", "1e-300" });
+    t.noOfWaves = 2;
+    toggleFrequency(t.grid, t.noOfWaves, t.view, '.');
+    EXPECT_TRUE(t.view.RadPerSecShown);
+    EXPECT_EQ(
+        t.grid.text(1, 0) + " " + t.grid.text(2, 0) + " " + t.grid.text(3, 0), "0.628 0.503 3");
+    EXPECT_EQ(t.grid.text(1, 2), "10");
+    toggleFrequency(t.grid, t.noOfWaves, t.view, '.');
+    EXPECT_FALSE(t.view.RadPerSecShown);
+    EXPECT_EQ(t.grid.text(1, 0) + " " + t.grid.text(2, 0), "1 2");
+
+    // Rows without a period get an empty heading.
+    t.noOfWaves = 7;
+    toggleFrequency(t.grid, t.noOfWaves, t.view, ',');
+    EXPECT_EQ(t.grid.text(3, 0), "0,898");
+    for (int r = 4; r <= 7; ++r)
+        EXPECT_EQ(t.grid.text(r, 0), "") << r;
+}
+
+TEST(WaveClipboard, EveryCommandCleansUpFromTheCurrentCell)
+{
+    struct Case {
+        void (*command)(GridModel&, test::MemoryClipboard&);
+        const char *clipboardBefore, *cellsAfter, *clipboardAfter;
+    } const cases[] = {
+        { [](GridModel& g, test::MemoryClipboard& c) { copyWaves(g, c); }, "", "1.5/7/5|",
+            "-1.5\t 7\t.5" },
+        { [](GridModel& g, test::MemoryClipboard& c) { pasteWaves(g, c); }, "-2\t+3\t\n4", "2/3/4|",
+            "-2\t+3\t\n4" },
+        { [](GridModel& g, test::MemoryClipboard& c) { cutWaves(g, c); }, "", "//5|",
+            "-1.5\t 7\t.5" },
+    };
+    for (const auto& c : cases) {
+        Table t({ " 7" });
+        t.grid.setText(1, 1, "-1.5");
+        t.grid.setText(1, 3, ".5");
+        t.grid.setSelectionEnd(1, 3);
+        // Cut empties only what the anchor's block reaches, so the clean-up shows.
+        t.grid.setAnchor(1, 3);
+        test::MemoryClipboard clipboard;
+        clipboard.setText(c.clipboardBefore);
+        c.command(t.grid, clipboard);
+        EXPECT_EQ(t.rows(1), c.cellsAfter);
+        EXPECT_EQ(clipboard.text(), c.clipboardAfter);
+    }
+}
+
+} // namespace
+} // namespace quorin
