@@ -1,0 +1,150 @@
+#include "scatter/scattersave.h"
+
+#include "common/textfile.h"
+#include "scatter/scatterread.h"
+#include "scatterfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+
+namespace quorin {
+namespace {
+
+using test::Editor;
+using Answer = Prompter::Answer;
+
+std::string zeros()
+{
+    std::string line;
+    for (int i = 0; i < 450; ++i)
+        line += " 0 ";
+    return line;
+}
+
+TEST(ScatterSave, DefaultDiagramWritesSixLinesAndReadsBackEmpty)
+{
+    Editor editor;
+    editor.grid.setText(4, 4, "7");
+    loadScatterGrid(editor.store, editor.grid, '.'); // the editor opened afresh
+    ASSERT_EQ(SaveScatter(editor.store, editor.context()), ScatterSaved::Written);
+    EXPECT_EQ(editor.dir.read("DECK.DBS1"),
+        "3\r\n1\r\n1\r\n" + test::kHeights + "\r\n" + test::kPeriods + "\r\n" + zeros() + "\r\n");
+
+    const std::string fresh = gridText(editor.grid);
+    editor.store.CyclesPerYear = 9;
+    ASSERT_TRUE(ReadScatter(editor.store, editor.context()));
+    EXPECT_EQ(totalsLine(editor.store, '.'), "Total :0  (0)");
+    EXPECT_EQ(gridText(editor.grid), fresh);
+}
+
+TEST(ScatterSave, CellsAreWrittenInPrintFormAndShownInTextForm)
+{
+    Editor editor;
+    editor.grid.setText(1, 1, "0.5");
+    editor.grid.setText(1, 2, "12 waves");
+    editor.grid.setText(1, 3, "-2");
+    ASSERT_EQ(SaveScatter(editor.store, editor.context()), ScatterSaved::Written);
+    const std::string file = editor.dir.read("DECK.DBS1");
+    EXPECT_EQ(file.substr(file.rfind("\r\n", file.size() - 3) + 2, 12), " .5  12 -2  ");
+    EXPECT_EQ(editor.store.ScatterTotal, 10.5f);
+
+    ASSERT_TRUE(ReadScatter(editor.store, editor.context()));
+    EXPECT_EQ(editor.grid.text(1, 1), "0.5");
+    EXPECT_EQ(editor.grid.text(1, 3), "");
+}
+
+struct Refusal {
+    const char* name;
+    std::string scaling;
+    std::string years;
+    const char* cell;
+    const char* named;
+};
+
+TEST(ScatterSave, RefusesWhatCouldNotBeReadBackBeforeWriting)
+{
+    const Refusal cases[] = {
+        { "comma in scaling", "1,5", "1", "", "\"Diagram Scaling Factor\"" },
+        { "quote in years", "1", "\"2\"", "", "\"Period (Yrs)\"" },
+        { "cell beyond single range", "1", "1", "4e38", "row 2 (height 11.75), column 3" },
+    };
+    for (const auto& [name, scaling, years, cell, named] : cases) {
+        Editor editor;
+        editor.boxes = { "1", scaling, years };
+        editor.grid.setText(2, 3, cell);
+        editor.grid.setText(1, 1, "5");
+        EXPECT_FALSE(SaveScatter(editor.store, editor.context())) << name;
+        ASSERT_EQ(editor.messages().size(), 1u) << name;
+        EXPECT_NE(editor.messages()[0].find(named), std::string::npos) << editor.messages()[0];
+        EXPECT_FALSE(std::filesystem::exists(editor.dir.file("DECK.DBS1"))) << name;
+        EXPECT_EQ(editor.store.Scatter[1][1], 0) << name;
+    }
+}
+
+TEST(ScatterSave, AnsweringNoLeavesTheFile)
+{
+    Editor editor;
+    editor.dir.write("DECK.DBS1", "old");
+    editor.prompter = test::ScriptedPrompter({ Answer::No });
+    editor.grid.setText(1, 1, "5");
+    EXPECT_EQ(SaveScatter(editor.store, editor.context()), ScatterSaved::KeptExisting);
+    EXPECT_EQ(editor.dir.read("DECK.DBS1"), "old");
+    const auto& question = editor.prompter.messages().at(0);
+    EXPECT_EQ(question.text, "Overwrite existing data");
+    EXPECT_EQ(question.title, "Scatter Diagram");
+    EXPECT_EQ(editor.store.Scatter[1][1], 5);
+}
+
+// Every name under the directory with the content of each file.
+std::map<std::string, std::string> listing(const Editor& editor)
+{
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(editor.dir.path()))
+        entries[entry.path().string()] = readWholeFile(entry.path().string()).value_or("");
+    return entries;
+}
+
+struct Blocked {
+    const char* name;
+    std::function<void(Editor&)> block;
+};
+
+TEST(ScatterSave, FailedWriteIsToldAndChangesNoFile)
+{
+    namespace fs = std::filesystem;
+    const Blocked cases[] = {
+        { "stem below a regular file",
+            [](Editor& e) {
+                e.dir.write("block", "a regular file");
+                e.modelName = e.dir.file("block") + "/DECK";
+            } },
+        { "a folder holds the file's name", [](Editor& e) { e.dir.write("DECK.DBS1/keep", "k"); } },
+        { "the old file cannot be replaced",
+            [](Editor& e) {
+                e.dir.write("DECK.DBS1", "old");
+                fs::create_directory(savingFileName(e.dir.file("DECK.DBS1")));
+            } },
+    };
+    for (const auto& [name, block] : cases) {
+        Editor editor;
+        block(editor);
+        const auto before = listing(editor);
+        EXPECT_FALSE(SaveScatter(editor.store, editor.context())) << name;
+        const auto& told = editor.prompter.messages().back();
+        EXPECT_EQ(told.icon, Prompter::Icon::Critical) << name;
+        EXPECT_NE(
+            told.text.find("Could not write " + editor.modelName + ".DBS1: "), std::string::npos)
+            << told.text;
+        EXPECT_EQ(listing(editor), before) << name;
+
+        editor.boxes.direction = "2";
+        editor.modelName = editor.dir.file("DECK");
+        EXPECT_EQ(SaveScatter(editor.store, editor.context()), ScatterSaved::Written) << name;
+    }
+}
+
+} // namespace
+} // namespace quorin
