@@ -1,10 +1,7 @@
-#include "common/gridmodel.h"
 #include "common/qt/core/qtplatform.h"
 #include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
 #include "mainform/startup.h"
-#include "run/runsetup.h"
-#include "wavetable/wavegrid.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -47,10 +44,10 @@ int main(int argc, char* argv[])
     const quorin::QtNumberFormat numberFormat;
     const quorin::QtClock clock;
     quorin::QtPrompter prompter;
-    quorin::RunSetup setup;
-    quorin::GridModel waves(quorin::kWaveGridRows, quorin::kWaveGridCols);
+    quorin::QtClipboard clipboard;
+    quorin::Session session;
 
-    quorin::frmMain window(setup, waves, prompter, clock, numberFormat);
+    quorin::frmMain window(session, { prompter, clipboard, clock, numberFormat });
     prompter.setParent(&window);
     window.centreOnScreen();
     window.show();

@@ -165,8 +165,7 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
     return result;
 }
 
-Result<void> applyBatchOptions(
-    const BatchOptions& options, MainInputs& inputs, RunSetup& setup, GridModel& waves)
+Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, Session& session)
 {
     for (const InputField& field : inputFields()) {
         const auto given = options.values.find(field.option);
@@ -181,18 +180,18 @@ Result<void> applyBatchOptions(
             field.flag(inputs) = value == "on";
             break;
         case InputKind::Switch:
-            field.click(inputs, setup, value == "on" ? 1 : 0);
+            field.click(inputs, session.setup, value == "on" ? 1 : 0);
             break;
         case InputKind::Choice: {
             const int element = findChoice(field, value)->element;
             if (field.click)
-                field.click(inputs, setup, element);
+                field.click(inputs, session.setup, element);
             else
                 field.choice(inputs) = element;
             break;
         }
         case InputKind::WaveFile:
-            if (auto loaded = loadWaves(waves, value); !loaded)
+            if (auto loaded = loadWaves(session.waves, value); !loaded)
                 return loaded;
             break;
         }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "common/gridmodel.h"
 #include "common/result.h"
+#include "mainform/session.h"
 #include "run/maininputs.h"
-#include "run/runsetup.h"
 
 #include <map>
 #include <optional>
@@ -28,11 +27,10 @@ struct BatchOptions {
 // one-line description.
 Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args);
 
-// Applies the input options to the inputs (and the wave table) as the view
-// would: in the order of the table of inputs, click rules included. Fails when
-// an option cannot be applied (an unreadable wave file).
-Result<void> applyBatchOptions(
-    const BatchOptions& options, MainInputs& inputs, RunSetup& setup, GridModel& waves);
+// Applies the input options to the inputs (and the session's wave table) as
+// the view would: in the order of the table of inputs, click rules included.
+// Fails when an option cannot be applied (an unreadable wave file).
+Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, Session& session);
 
 // The text of --help.
 std::string batchHelpText();

@@ -3,8 +3,8 @@
 #include "batch/batchoptions.h"
 #include "batch/streamprompter.h"
 #include "mainform/commands.h"
+#include "mainform/session.h"
 #include "mainform/startup.h"
-#include "wavetable/wavegrid.h"
 
 namespace quorin {
 
@@ -32,18 +32,18 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
     StreamPrompter prompter(err, options->overwrite);
     StartupDirectories directories = readStartupDirectories(store, options->files1, std::nullopt);
     directories.modelStem = options->model;
-    RunSetup setup;
-    GridModel waves(kWaveGridRows, kWaveGridCols);
-    StartupResult start = startUp(directories, setup, waves, prompter, decimalSymbol);
-    if (auto applied = applyBatchOptions(*options, start.inputs, setup, waves); !applied) {
+    Session session;
+    StartupResult start
+        = startUp(directories, session.setup, session.waves, prompter, decimalSymbol);
+    if (auto applied = applyBatchOptions(*options, start.inputs, session); !applied) {
         err << "quorin-batch: " << applied.error().message << ". Try 'quorin-batch --help'.\n";
         return 2;
     }
 
     const CommandContext context { prompter, clock, decimalSymbol };
     const auto written = options->command == BatchOptions::Command::Create
-        ? createCommand(start.inputs, waves, setup, context)
-        : appendCommand(start.inputs, waves, setup, context);
+        ? createCommand(start.inputs, session.waves, session.setup, context)
+        : appendCommand(start.inputs, session.waves, session.setup, context);
     if (written) {
         out << *written << '\n';
         return 0;

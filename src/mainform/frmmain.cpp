@@ -93,14 +93,13 @@ public:
 
 } // namespace
 
-frmMain::frmMain(RunSetup& setup, GridModel& waves, Prompter& prompter, const Clock& clock,
-    const NumberFormat& numberFormat, QWidget* parent)
+frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     : QMainWindow(parent)
-    , setup_(setup)
-    , waves_(waves)
-    , prompter_(prompter)
-    , clock_(clock)
-    , numberFormat_(numberFormat)
+    , session_(session)
+    , setup_(session.setup)
+    , waves_(session.waves)
+    , platform_(platform)
+    , prompter_(platform.prompter)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(qs(caption::window));
@@ -201,8 +200,8 @@ void frmMain::applyClickRule(const InputField& field, int value)
 
 void frmMain::startUp(const StartupDirectories& directories)
 {
-    const StartupResult result
-        = quorin::startUp(directories, setup_, waves_, prompter_, numberFormat_.decimalSymbol());
+    const StartupResult result = quorin::startUp(
+        directories, setup_, waves_, prompter_, platform_.numberFormat.decimalSymbol());
     helpFile_ = QString::fromStdString(result.helpFile);
     showInputs(result.inputs);
     txtBATNAM->end(false);
@@ -240,7 +239,8 @@ void frmMain::createClicked(int index)
         BusyPointer busy;
         const MainInputs in = inputs();
         NormalPointerPrompter prompter(prompter_);
-        const CommandContext context { prompter, clock_, numberFormat_.decimalSymbol() };
+        const CommandContext context { prompter, platform_.clock,
+            platform_.numberFormat.decimalSymbol() };
         outcome = index == 0 ? createCommand(in, waves_, setup_, context)
                              : appendCommand(in, waves_, setup_, context);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/platform.h"
 #include "mainform/commands.h"
+#include "mainform/session.h"
 #include "mainform/startup.h"
 #include "run/directions.h"
 #include "run/maininputs.h"
@@ -26,7 +28,6 @@ struct InputField;
 namespace quorin {
 
 class GridView;
-class NumberFormat;
 
 // The main view: every input of a fatigue run, the wave table and the Create
 // and Append commands. It copies what the user did into MainInputs, calls the
@@ -35,8 +36,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     // Builds every control with its default and lays the wave grid out empty.
-    frmMain(RunSetup& setup, GridModel& waves, Prompter& prompter, const Clock& clock,
-        const NumberFormat& numberFormat, QWidget* parent = nullptr);
+    frmMain(Session& session, const Platform& platform, QWidget* parent = nullptr);
     ~frmMain() override;
 
     MainInputs inputs() const;
@@ -77,11 +77,11 @@ private:
     void applyClickRule(const InputField& field, int value);
     void createClicked(int index);
 
+    Session& session_;
     RunSetup& setup_;
     GridModel& waves_;
+    Platform platform_;
     Prompter& prompter_;
-    const Clock& clock_;
-    const NumberFormat& numberFormat_;
     QString helpFile_;
 
     QLineEdit* txtBATNAM = nullptr;

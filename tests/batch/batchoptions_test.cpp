@@ -54,9 +54,9 @@ TEST(BatchOptions, InputsApplyInTableOrderNotCommandLineOrder)
         "--global-tubular", "off", "--selective-vm-stress", "on", "--group-by", "element" });
     ASSERT_TRUE(options);
     MainInputs inputs;
-    RunSetup setup;
-    GridModel waves(kWaveGridRows, kWaveGridCols);
-    ASSERT_TRUE(applyBatchOptions(*options, inputs, setup, waves).has_value());
+    Session session;
+    RunSetup& setup = session.setup;
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, session).has_value());
     EXPECT_EQ(inputs.frequencyCase, "60");
     EXPECT_TRUE(inputs.staticOnly);
     EXPECT_TRUE(inputs.excludeStaticImprovement) << "set after the static-only click cleared it";
@@ -75,9 +75,8 @@ TEST(BatchOptions, NoStaticOnlyResetsTheFrequencyCase)
     MainInputs inputs;
     inputs.frequencyCase = "-";
     inputs.staticOnly = true;
-    RunSetup setup;
-    GridModel waves(kWaveGridRows, kWaveGridCols);
-    ASSERT_TRUE(applyBatchOptions(*options, inputs, setup, waves).has_value());
+    Session session;
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, session).has_value());
     EXPECT_FALSE(inputs.staticOnly);
     EXPECT_EQ(inputs.frequencyCase, "50");
 }
@@ -89,15 +88,15 @@ TEST(BatchOptions, WaveFileReplacesTheWholeTable)
     for (int i = 0; i < 120; ++i)
         content += "9\t9\t9\n";
     dir.write("waves.txt", content);
-    GridModel waves(kWaveGridRows, kWaveGridCols);
+    Session session;
+    GridModel& waves = session.waves;
     GridSetUp(waves);
     waves.setText(100, 1, "old");
     waves.setText(2, 3, "old");
     const auto options = parseBatchOptions({ "create", "--waves", dir.file("waves.txt") });
     ASSERT_TRUE(options);
     MainInputs inputs;
-    RunSetup setup;
-    ASSERT_TRUE(applyBatchOptions(*options, inputs, setup, waves).has_value());
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, session).has_value());
     const std::vector<std::array<const char*, 3>> rows
         = { { "1.5", "10", "1" }, { "2", "12", "" }, { "3", "14", "2" }, { "9", "9", "9" } };
     for (std::size_t r = 0; r < rows.size(); ++r)
@@ -109,7 +108,7 @@ TEST(BatchOptions, WaveFileReplacesTheWholeTable)
 
     const auto missing = parseBatchOptions({ "create", "--waves", dir.file("none.txt") });
     ASSERT_TRUE(missing);
-    const auto problem = applyBatchOptions(*missing, inputs, setup, waves);
+    const auto problem = applyBatchOptions(*missing, inputs, session);
     ASSERT_FALSE(problem.has_value());
     EXPECT_NE(problem.error().message.find("none.txt"), std::string::npos);
 }

@@ -105,12 +105,14 @@ protected:
         return { dir.path(), dir.path(), std::nullopt };
     }
 
-    RunSetup setup;
-    GridModel waves { kWaveGridRows, kWaveGridCols };
+    Session session;
+    RunSetup& setup = session.setup;
+    GridModel& waves = session.waves;
     PointerWatchingPrompter prompter;
+    test::MemoryClipboard clipboard;
     test::FixedClock clock;
     test::FixedNumberFormat numberFormat;
-    frmMain view { setup, waves, prompter, clock, numberFormat };
+    frmMain view { session, { prompter, clipboard, clock, numberFormat } };
 };
 
 TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "common/clipboard.h"
+#include "common/clock.h"
+#include "common/numberformat.h"
+#include "common/prompter.h"
+
+namespace quorin {
+
+// The platform the views and commands work through, owned by the application.
+struct Platform {
+    Prompter& prompter;
+    Clipboard& clipboard;
+    const Clock& clock;
+    const NumberFormat& numberFormat;
+};
+
+} // namespace quorin
