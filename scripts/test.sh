@@ -15,3 +15,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORIN_SANITIZE=ON -DQUORIN_BENCHMARKS=OFF \
     -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+
+# Every reader of outside text under libFuzzer, 20 seconds a target.
+scripts/fuzz.sh 20

@@ -19,12 +19,27 @@ public:
     {
     }
 
+    // A text field in quotes may hold what the file cannot hold unquoted: such
+    // a file was not written by a command, and reading it would not come back.
     std::string text(const char* what)
     {
         auto field = input_.readText();
         if (!field)
             missing(what);
+        else if (field->find_first_of(",\r\n") != std::string::npos || field->starts_with(' '))
+            note(std::string("its ") + what + " \"" + *field
+                + "\" holds a comma, a line end or a leading space");
         return field.value_or(std::string());
+    }
+
+    // A value stored in single precision, which must be a number it can hold.
+    float single(const char* what)
+    {
+        const double value = number(what);
+        const float stored = toSingle(value);
+        if (!std::isfinite(stored))
+            note(std::string("its ") + what + " is beyond the range of numbers");
+        return stored;
     }
 
     double number(const char* what)
@@ -65,21 +80,21 @@ Result<SettingsFile> parseSettingsFile(std::string_view content)
     FieldReader in(content);
     SettingsFile s;
     s.noOfDirections = in.integer("number of directions");
-    s.startDirection = toSingle(in.number("start direction"));
+    s.startDirection = in.single("start direction");
     const std::int16_t waveCount = in.integer("number of waves");
     if (waveCount < 0 || waveCount > 100) {
         return fail("it holds " + plainForm(waveCount, Precision::Double)
             + " waves; the table takes 0 to 100");
     }
     for (int i = 0; i < waveCount && in.problem().empty(); ++i) {
-        const float height = toSingle(in.number("wave heights"));
-        const float period = toSingle(in.number("wave periods"));
-        const float theory = toSingle(in.number("wave theories"));
+        const float height = in.single("wave heights");
+        const float period = in.single("wave periods");
+        const float theory = in.single("wave theories");
         s.waves.push_back({ height, period, theory });
     }
     s.waveSteps = in.text("number of wave steps");
     s.loadCaseStart = in.text("load case start");
-    s.waterDepth = toSingle(in.number("water depth"));
+    s.waterDepth = in.single("water depth");
     s.stressPoints = in.text("number of joint stress points");
     s.excludeStaticImprovement = in.integer("exclude static improvement setting");
     s.spectrumType = in.text("spectrum");

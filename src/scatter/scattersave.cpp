@@ -18,7 +18,8 @@ constexpr const char* kNothingWritten = ".\rCorrect it and try again; no file wa
 
 using Cells = decltype(GridEdit::Scatter);
 
-// A comma or a double quote would split or swallow the field when the file is read back.
+// A comma, a double quote or a line end would split or swallow the field when
+// the file is read back.
 Result<void> checkBoxes(const ScatterContext& context)
 {
     struct Box {
@@ -31,10 +32,10 @@ Result<void> checkBoxes(const ScatterContext& context)
         { "Period (Yrs)", "Text3(1)", context.boxes.years },
     };
     for (const Box& box : boxes) {
-        if (box.text.find_first_of(",\"") == std::string::npos)
+        if (box.text.find_first_of(",\"\r\n") == std::string::npos)
             continue;
         context.prompter.tell(std::string("The box \"") + box.caption + "\" holds \"" + box.text
-                + "\", whose comma or double quote the diagram file cannot hold" + kNothingWritten,
+                + "\", whose comma, double quote or line end the diagram file cannot hold" + kNothingWritten,
             Prompter::Icon::Critical);
         return fail("", "", box.name);
     }

@@ -69,6 +69,7 @@ TEST(ScatterSave, RefusesWhatCouldNotBeReadBackBeforeWriting)
     const Refusal cases[] = {
         { "comma in scaling", "1,5", "1", "", "\"Diagram Scaling Factor\"" },
         { "quote in years", "1", "\"2\"", "", "\"Period (Yrs)\"" },
+        { "line end in years", "1", "2\r", "", "\"Period (Yrs)\"" },
         { "cell beyond single range", "1", "1", "4e38", "row 2 (height 11.75), column 3" },
     };
     for (const auto& [name, scaling, years, cell, named] : cases) {
