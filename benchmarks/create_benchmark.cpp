@@ -99,6 +99,7 @@ int main(int argc, char* argv[])
     inputs.directionOption = 7;
     inputs.batchFile = (model / "JKT.BRSF").string();
     YesPrompter prompter;
+    quorin::DiskFiles disk;
     FixedClock clock;
 
     std::vector<double> create, raw;
@@ -108,7 +109,8 @@ int main(int argc, char* argv[])
         setup.ModelName = (model / "JKT").string();
         setup.SpectrumType = "3";
         const auto start = Clock::now();
-        const auto outcome = quorin::createCommand(inputs, waves, setup, { prompter, clock, '.' });
+        const auto outcome
+            = quorin::createCommand(inputs, waves, setup, { prompter, disk, clock, '.' });
         create.push_back(std::chrono::duration<double>(Clock::now() - start).count());
         if (!outcome) {
             std::fprintf(stderr, "Create failed: %s\n", outcome.error().message.c_str());

@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GridModel grid(kScatterGridRows, kScatterGridCols);
     ScatterBoxes boxes;
     fuzz::CountingPrompter prompter;
-    const ScatterContext context { grid, boxes, prompter, fuzz::workFile("DECK"), "3", '.' };
+    DiskFiles files;
+    const ScatterContext context { grid, boxes, prompter, files, fuzz::workFile("DECK"), "3", '.' };
     loadScatterGrid(store, grid, '.');
     if (!ReadScatter(store, context))
         return 0;

@@ -59,8 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool wholeTable = allHeightsPositive(first.session.setup);
     fuzz::CountingPrompter prompter;
     const NoClock clock;
+    DiskFiles files;
     const auto written = appendCommand(
-        first.inputs, first.session.waves, first.session.setup, { prompter, clock, '.' });
+        first.inputs, first.session.waves, first.session.setup, { prompter, files, clock, '.' });
     fuzz::require(written.has_value(), "a command takes the inputs start-up accepted");
 
     Started second;

@@ -45,9 +45,10 @@ int main(int argc, char* argv[])
     const quorin::QtClock clock;
     quorin::QtPrompter prompter;
     quorin::QtClipboard clipboard;
+    quorin::DiskFiles files;
     quorin::Session session;
 
-    quorin::frmMain window(session, { prompter, clipboard, clock, numberFormat });
+    quorin::frmMain window(session, { prompter, clipboard, files, clock, numberFormat });
     prompter.setParent(&window);
     window.centreOnScreen();
     window.show();

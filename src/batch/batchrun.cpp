@@ -40,7 +40,8 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
         return 2;
     }
 
-    const CommandContext context { prompter, clock, decimalSymbol };
+    DiskFiles files;
+    const CommandContext context { prompter, files, clock, decimalSymbol };
     const auto written = options->command == BatchOptions::Command::Create
         ? createCommand(start.inputs, session.waves, session.setup, context)
         : appendCommand(start.inputs, session.waves, session.setup, context);

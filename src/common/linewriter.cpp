@@ -1,6 +1,5 @@
 #include "common/linewriter.h"
 
-#include <cerrno>
 #include <system_error>
 #include <utility>
 
@@ -21,26 +20,46 @@ WriteError::WriteError(std::string file, std::string reason)
 {
 }
 
-LineWriter::LineWriter(std::string path, Mode mode)
-    : path_(std::move(path))
+LineWriter::LineWriter(FileLayer& files, std::string path, Mode mode)
+    : files_(files)
+    , path_(std::move(path))
+    , mode_(mode)
 {
-    errno = 0;
-    file_ = std::fopen(path_.c_str(), mode == Mode::Create ? "wb" : "ab");
+    if (mode_ == Mode::Append)
+        sizeBefore_ = files_.size(path_);
+    int error = 0;
+    file_ = files_.open(mode_ == Mode::Replace ? replacingName(path_) : path_,
+        mode_ == Mode::Append ? FileLayer::Mode::Append : FileLayer::Mode::Create, error);
     if (!file_)
-        fail("could not be opened", errno);
-    // Everything is collected in buffer_; a failing write shows at once.
-    std::setvbuf(file_, nullptr, _IONBF, 0);
+        fail("could not be opened", error);
     buffer_.reserve(flushSize + 1024);
 }
 
 LineWriter::~LineWriter()
 {
-    if (!file_)
-        return;
-    // Leaves what was written so far; failures here have nowhere to go.
-    if (!buffer_.empty())
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-    std::fclose(file_);
+    if (file_)
+        abandon();
+}
+
+// The writer stopped before close(): see the class comment. Failures here
+// have nowhere to go.
+void LineWriter::abandon()
+{
+    if (mode_ == Mode::Create && !buffer_.empty())
+        file_->write(buffer_);
+    file_->close();
+    file_.reset();
+    rollBack();
+}
+
+void LineWriter::rollBack()
+{
+    if (mode_ == Mode::Replace)
+        files_.remove(replacingName(path_));
+    else if (mode_ == Mode::Append && sizeBefore_)
+        files_.truncate(path_, *sizeBefore_);
+    else if (mode_ == Mode::Append)
+        files_.remove(path_);
 }
 
 LineWriter& LineWriter::operator<<(std::string_view item)
@@ -98,10 +117,14 @@ void LineWriter::close()
         return;
     }
     flush();
-    std::FILE* file = std::exchange(file_, nullptr);
-    errno = 0;
-    if (std::fclose(file) != 0)
-        fail("could not be closed", errno);
+    int error = file_->close();
+    file_.reset();
+    if (error == 0 && mode_ == Mode::Replace)
+        error = files_.rename(replacingName(path_), path_);
+    if (error != 0) {
+        rollBack();
+        fail("could not be closed", error);
+    }
 }
 
 void LineWriter::flush()
@@ -110,16 +133,12 @@ void LineWriter::flush()
         return;
     if (!file_)
         fail("is already closed", 0);
-    errno = 0;
-    const std::size_t written = std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-    if (written != buffer_.size() || std::fflush(file_) != 0) {
-        const int error = errno;
-        // The file stays open so that the destructor closes it; what did not
-        // get written is dropped.
-        buffer_.clear();
-        fail("could not be written", error);
-    }
+    const int error = file_->write(buffer_);
+    // What did not get written is dropped; the file stays open for the
+    // destructor to close.
     buffer_.clear();
+    if (error != 0)
+        fail("could not be written", error);
 }
 
 void LineWriter::fail(const char* what, int error)

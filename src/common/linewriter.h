@@ -1,6 +1,10 @@
 #pragma once
 
-#include <cstdio>
+#include "common/filelayer.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,13 +27,17 @@ private:
 // The one buffered writer every output file goes through. Lines end with
 // CR LF; items are joined directly, nextZone() moves to the next print zone
 // of 14 columns (1, 15, 29, ...), tabTo(n) to column n (1-based; past it,
-// column n of a new line). Create replaces any file of the name; Append adds
-// at the end and creates a missing file. Failures throw WriteError.
+// column n of a new line). Failures throw WriteError.
+//
+// A writer destroyed before close() succeeded (its writer stopped) leaves,
+// by mode: Create, what it wrote; Replace, any old file whole (the new one
+// is written beside it, named replacingName(), and put in its place by
+// close()); Append, the file as it was before.
 class LineWriter {
 public:
-    enum class Mode { Create, Append };
+    enum class Mode { Create, Replace, Append };
 
-    LineWriter(std::string path, Mode mode);
+    LineWriter(FileLayer& files, std::string path, Mode mode);
     ~LineWriter();
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
@@ -41,16 +49,24 @@ public:
     // Writes "text" then CR LF.
     LineWriter& line(std::string_view text);
 
-    // Writes what is buffered and closes the file; throws WriteError on failure.
+    // Writes what is buffered and closes the file (putting it in its place
+    // when replacing); throws WriteError on failure.
     void close();
     const std::string& path() const { return path_; }
+
+    static std::string replacingName(const std::string& path) { return path + ".saving"; }
 
 private:
     void flush();
     [[noreturn]] void fail(const char* what, int error);
+    void abandon();
+    void rollBack();
 
+    FileLayer& files_;
     std::string path_;
-    std::FILE* file_ = nullptr;
+    Mode mode_;
+    std::unique_ptr<FileLayer::File> file_;
+    std::optional<std::uintmax_t> sizeBefore_; // Append: the file's size when opened
     std::string buffer_;
     int column_ = 1;
 };

@@ -2,6 +2,7 @@
 
 #include "common/clipboard.h"
 #include "common/clock.h"
+#include "common/filelayer.h"
 #include "common/numberformat.h"
 #include "common/prompter.h"
 
@@ -11,6 +12,7 @@ namespace quorin {
 struct Platform {
     Prompter& prompter;
     Clipboard& clipboard;
+    FileLayer& files;
     const Clock& clock;
     const NumberFormat& numberFormat;
 };

@@ -139,7 +139,7 @@ Result<std::string> run(Kind kind, const MainInputs& in, const GridModel& waves,
         return told(context.prompter, { "WAV Data does not exist" }, Prompter::Icon::None);
 
     const SettingsFile saved = takeRunValues(in, waves, setup, decimal);
-    if (auto written = saveSettingsFile(setup.ModelName + ".DFS", saved); !written) {
+    if (auto written = saveSettingsFile(context.files, setup.ModelName + ".DFS", saved); !written) {
         const Failure& failure = written.error();
         return fail("Could not write " + failure.file + ": " + failure.message
                 + ". No other file was written.",
@@ -147,12 +147,13 @@ Result<std::string> run(Kind kind, const MainInputs& in, const GridModel& waves,
     }
 
     if (kind == Kind::Append) {
-        BatchWriter writer(
-            setup, takeFrame(in, in.selective, setup, decimal), context.clock, decimal);
+        BatchWriter writer(setup, takeFrame(in, in.selective, setup, decimal), context.files,
+            context.clock, decimal);
         return report(writer.AppendSelective(), setup.BatchFileName, kind);
     }
     // Create takes the joint boxes of "Global Assessments" in step 8 already.
-    BatchWriter writer(setup, takeFrame(in, in.global, setup, decimal), context.clock, decimal);
+    BatchWriter writer(
+        setup, takeFrame(in, in.global, setup, decimal), context.files, context.clock, decimal);
     if (setup.FreqCaseText == "-")
         return report(writer.WriteStaticOnly(), setup.BatchFileName, kind);
     if (setup.ExcludeStaticImprovement != 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/clock.h"
+#include "common/filelayer.h"
 #include "common/gridmodel.h"
 #include "common/prompter.h"
 #include "common/result.h"
@@ -14,6 +15,7 @@ namespace quorin {
 // The environment a command runs in.
 struct CommandContext {
     Prompter& prompter;
+    FileLayer& files;
     const Clock& clock;
     char decimalSymbol;
 };

@@ -239,7 +239,7 @@ void frmMain::createClicked(int index)
         BusyPointer busy;
         const MainInputs in = inputs();
         NormalPointerPrompter prompter(prompter_);
-        const CommandContext context { prompter, platform_.clock,
+        const CommandContext context { prompter, platform_.files, platform_.clock,
             platform_.numberFormat.decimalSymbol() };
         outcome = index == 0 ? createCommand(in, waves_, setup_, context)
                              : appendCommand(in, waves_, setup_, context);

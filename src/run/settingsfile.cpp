@@ -146,10 +146,11 @@ void writeLines(LineWriter& out, const SettingsFile& s)
 
 } // namespace
 
-Result<void> saveSettingsFile(const std::string& path, const SettingsFile& settings)
+Result<void> saveSettingsFile(
+    FileLayer& files, const std::string& path, const SettingsFile& settings)
 {
     try {
-        LineWriter out(path, LineWriter::Mode::Create);
+        LineWriter out(files, path, LineWriter::Mode::Replace);
         writeLines(out, settings);
         out.close();
     } catch (const WriteError& error) {

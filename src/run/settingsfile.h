@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/filelayer.h"
 #include "common/result.h"
 
 #include <array>
@@ -36,7 +37,9 @@ struct SettingsFile {
 Result<SettingsFile> parseSettingsFile(std::string_view content);
 
 // Writes the file anew: numbers in the print and signed forms, texts as they
-// stand. A file that cannot be written fails with its name and the reason.
-Result<void> saveSettingsFile(const std::string& path, const SettingsFile& settings);
+// stand. A file that cannot be written fails with its name and the reason,
+// leaving any old file whole.
+Result<void> saveSettingsFile(
+    FileLayer& files, const std::string& path, const SettingsFile& settings);
 
 } // namespace quorin

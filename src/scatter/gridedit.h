@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/filelayer.h"
 #include "common/gridmodel.h"
 #include "common/prompter.h"
 
@@ -44,6 +45,7 @@ struct ScatterContext {
     GridModel& grid;
     ScatterBoxes& boxes;
     Prompter& prompter;
+    FileLayer& files;
     std::string modelName;
     std::string spectrumType;
     char decimalSymbol = '.';

@@ -5,9 +5,6 @@
 #include "common/numberreading.h"
 #include "common/textfile.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace quorin {
 
 namespace {
@@ -35,7 +32,8 @@ Result<void> checkBoxes(const ScatterContext& context)
         if (box.text.find_first_of(",\"\r\n") == std::string::npos)
             continue;
         context.prompter.tell(std::string("The box \"") + box.caption + "\" holds \"" + box.text
-                + "\", whose comma, double quote or line end the diagram file cannot hold" + kNothingWritten,
+                + "\", whose comma, double quote or line end the diagram file cannot hold"
+                + kNothingWritten,
             Prompter::Icon::Critical);
         return fail("", "", box.name);
     }
@@ -91,27 +89,14 @@ void writeDiagram(LineWriter& out, GridEdit& store, const ScatterContext& contex
 // that a failure leaves any old file whole. The failure names the file and the reason.
 Result<void> writeReplacing(GridEdit& store, const ScatterContext& context, bool existed)
 {
-    namespace fs = std::filesystem;
     const std::string& file = store.ScatterFileName;
-    const std::string saving = savingFileName(file);
-    const char* kept = existed ? ". The old file is left as it was." : ". No file was written.";
-    bool created = false;
-    std::error_code error;
     try {
-        LineWriter out(saving, LineWriter::Mode::Create);
-        created = true;
+        LineWriter out(context.files, file, LineWriter::Mode::Replace);
         writeDiagram(out, store, context);
         out.close();
     } catch (const WriteError& failure) {
-        if (created)
-            fs::remove(saving, error);
+        const char* kept = existed ? ". The old file is left as it was." : ". No file was written.";
         return fail("Could not write " + file + ": " + failure.reason() + kept, file);
-    }
-    fs::rename(saving, file, error);
-    if (error) {
-        const std::string reason = error.message();
-        fs::remove(saving, error);
-        return fail("Could not write " + file + ": " + reason + kept, file);
     }
     return {};
 }
@@ -142,11 +127,6 @@ Result<ScatterSaved> SaveScatter(GridEdit& store, const ScatterContext& context)
         return fail("", store.ScatterFileName);
     }
     return ScatterSaved::Written;
-}
-
-std::string savingFileName(const std::string& fileName)
-{
-    return fileName + ".saving";
 }
 
 } // namespace quorin

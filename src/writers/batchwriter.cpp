@@ -43,29 +43,31 @@ Result<RunNumbers> createNumbers(RunSetup& setup, const FormTexts& form, char de
 }
 
 // The wave files and the static combination file every Create writes first.
-void writeRunFiles(const RunSetup& setup, const RunNumbers& numbers, const Clock& clock,
-    char decimalSymbol, FilesWritten& done)
+void writeRunFiles(FileLayer& files, const RunSetup& setup, const RunNumbers& numbers,
+    const Clock& clock, char decimalSymbol, FilesWritten& done)
 {
-    writeWaveFiles(setup, numbers.waterDepth, clock, decimalSymbol, done);
-    writeCombinationFile(setup.ModelName + ".C" + setup.LoadCaseStartText, numbers.staticFirstCase,
-        numbers.StepCount, kStaticRunTitle, decimalSymbol);
+    writeWaveFiles(files, setup, numbers.waterDepth, clock, decimalSymbol, done);
+    writeCombinationFile(files, setup.ModelName + ".C" + setup.LoadCaseStartText,
+        numbers.staticFirstCase, numbers.StepCount, kStaticRunTitle, decimalSymbol);
     ++done.combinationFiles;
 }
 
 // A dynamic run's combination file, named by the combination before its cases.
-void writeDynamicCombination(const RunSetup& setup, int base, int steps, std::string_view title,
-    char decimalSymbol, FilesWritten& done)
+void writeDynamicCombination(FileLayer& files, const RunSetup& setup, int base, int steps,
+    std::string_view title, char decimalSymbol, FilesWritten& done)
 {
     writeCombinationFile(
-        setup.ModelName + ".C" + whole(base), base + 1, steps, title, decimalSymbol);
+        files, setup.ModelName + ".C" + whole(base), base + 1, steps, title, decimalSymbol);
     ++done.combinationFiles;
 }
 
 } // namespace
 
-BatchWriter::BatchWriter(RunSetup& setup, FormTexts form, const Clock& clock, char decimalSymbol)
+BatchWriter::BatchWriter(
+    RunSetup& setup, FormTexts form, FileLayer& files, const Clock& clock, char decimalSymbol)
     : setup_(setup)
     , form_(std::move(form))
+    , files_(files)
     , clock_(clock)
     , decimal_(decimalSymbol)
 {
@@ -77,9 +79,9 @@ Result<FilesWritten> BatchWriter::WriteStaticOnly()
     if (!numbers)
         return std::unexpected(numbers.error());
     return trapped([&](FilesWritten& done) {
-        writeRunFiles(setup_, *numbers, clock_, decimal_, done);
+        writeRunFiles(files_, setup_, *numbers, clock_, decimal_, done);
 
-        LineWriter out(setup_.BatchFileName, LineWriter::Mode::Create);
+        LineWriter out(files_, setup_.BatchFileName, LineWriter::Mode::Replace);
         forEachWave(setup_, [&](const WaveSlot& slot) {
             writeWaveHeader(out, slot, decimal_);
             writeStaticRun(out, setup_, slot, *numbers);
@@ -108,14 +110,14 @@ Result<FilesWritten> BatchWriter::writeDynamic(bool withStaticImprovement)
         return std::unexpected(numbers.error());
     return trapped([&](FilesWritten& done) {
         const RunNumbers& n = *numbers;
-        writeRunFiles(setup_, n, clock_, decimal_, done);
+        writeRunFiles(files_, setup_, n, clock_, decimal_, done);
         writeDynamicCombination(
-            setup_, n.DynamicBase, n.StepCount, kWaveFrequencyRunTitle, decimal_, done);
+            files_, setup_, n.DynamicBase, n.StepCount, kWaveFrequencyRunTitle, decimal_, done);
         writeDynamicCombination(
-            setup_, n.ZeroBase, n.StepCount, kZeroFrequencyRunTitle, decimal_, done);
+            files_, setup_, n.ZeroBase, n.StepCount, kZeroFrequencyRunTitle, decimal_, done);
         const std::string dampingRatio = dampingRatioOf(setup_, decimal_);
 
-        LineWriter out(setup_.BatchFileName, LineWriter::Mode::Create);
+        LineWriter out(files_, setup_.BatchFileName, LineWriter::Mode::Replace);
         forEachWave(setup_, [&](const WaveSlot& slot) {
             writeWaveHeader(out, slot, decimal_);
             writeDynamicResponse(out, setup_, n, dampingRatio, withStaticImprovement);
@@ -142,7 +144,7 @@ Result<FilesWritten> BatchWriter::AppendSelective()
     if (!ids)
         return std::unexpected(ids.error());
     return trapped([&](FilesWritten&) {
-        LineWriter out(setup_.BatchFileName, LineWriter::Mode::Append);
+        LineWriter out(files_, setup_.BatchFileName, LineWriter::Mode::Append);
         writeSelectiveAssessment(out, setup_, form_, decimal_);
         out.close();
     });

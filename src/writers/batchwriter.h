@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/clock.h"
+#include "common/filelayer.h"
 #include "common/result.h"
 #include "run/runsetup.h"
 
@@ -33,11 +34,16 @@ struct FilesWritten {
 // They read the run set-up values and the form's texts. Each first derives
 // the run numbers, refusing (before any file is opened) what cannot be
 // written, then runs under one trap: the first file that cannot be created
-// or written ends it, leaves what it wrote, closes its open file and is
-// returned as the failure (its file and the reason).
+// or written ends it, leaves the files it finished, closes its open file and
+// is returned as the failure (its file and the reason). The combination
+// files and the batch control file are written beside their old versions
+// and put in their place when whole, so a failure leaves an old one whole
+// (and a failed Append leaves the control file as it was); the wave files,
+// 2 per wave and direction, are written in place.
 class BatchWriter {
 public:
-    BatchWriter(RunSetup& setup, FormTexts form, const Clock& clock, char decimalSymbol);
+    BatchWriter(
+        RunSetup& setup, FormTexts form, FileLayer& files, const Clock& clock, char decimalSymbol);
 
     Result<FilesWritten> WriteStaticOnly();
     Result<FilesWritten> WriteDynamicStatic();
@@ -51,6 +57,7 @@ private:
 
     RunSetup& setup_;
     FormTexts form_;
+    FileLayer& files_;
     const Clock& clock_;
     char decimal_;
 };

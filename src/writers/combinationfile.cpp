@@ -6,10 +6,10 @@
 
 namespace quorin::writers {
 
-void writeCombinationFile(
-    const std::string& name, int firstCase, int steps, std::string_view title, char decimalSymbol)
+void writeCombinationFile(FileLayer& files, const std::string& name, int firstCase, int steps,
+    std::string_view title, char decimalSymbol)
 {
-    LineWriter out(name, LineWriter::Mode::Create);
+    LineWriter out(files, name, LineWriter::Mode::Replace);
     out.line(printForm(steps, Precision::Double, decimalSymbol));
     const std::string factor = "    " + printForm(1, Precision::Double, decimalSymbol);
     for (int step = 0; step < steps; ++step)

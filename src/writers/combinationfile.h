@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/filelayer.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,7 +14,7 @@ inline constexpr std::string_view kZeroFrequencyRunTitle = "Spect Fatigue Dyn Ze
 
 // Writes a combination file: the number of cases, then cases firstCase,
 // firstCase + 1, ... (steps of them, each with factor 1), then the run's title.
-void writeCombinationFile(
-    const std::string& name, int firstCase, int steps, std::string_view title, char decimalSymbol);
+void writeCombinationFile(FileLayer& files, const std::string& name, int firstCase, int steps,
+    std::string_view title, char decimalSymbol);
 
 } // namespace quorin::writers

@@ -10,7 +10,7 @@ namespace quorin::writers {
 
 namespace {
 
-void writeLoadData(const RunSetup& setup, double waterDepth, const Clock& clock,
+void writeLoadData(FileLayer& files, const RunSetup& setup, double waterDepth, const Clock& clock,
     const WaveSlot& slot, const std::string& name)
 {
     const auto wave = static_cast<std::size_t>(slot.wave);
@@ -19,7 +19,7 @@ void writeLoadData(const RunSetup& setup, double waterDepth, const Clock& clock,
     const float theory = setup.WaveTheory[wave];
     const float angle = setup.DirAngle[static_cast<std::size_t>(slot.direction)];
 
-    LineWriter out(name, LineWriter::Mode::Create);
+    LineWriter out(files, name, LineWriter::Mode::Create);
     out.line("");
     out.line("Velmar Stuctural & Pipework Analysis");
     out.line("");
@@ -47,12 +47,12 @@ void writeLoadData(const RunSetup& setup, double waterDepth, const Clock& clock,
     out.close();
 }
 
-void writeWaveStep(
-    const RunSetup& setup, char decimalSymbol, const WaveSlot& slot, const std::string& name)
+void writeWaveStep(FileLayer& files, const RunSetup& setup, char decimalSymbol,
+    const WaveSlot& slot, const std::string& name)
 {
     const float period = setup.WavePeriod[static_cast<std::size_t>(slot.wave)];
 
-    LineWriter out(name, LineWriter::Mode::Create);
+    LineWriter out(files, name, LineWriter::Mode::Create);
     out.line(printForm(1, Precision::Double, decimalSymbol));
     out.line("MODEL.@F" + whole(slot.number));
     out.line("0," + plainForm(period, Precision::Single) + "," + setup.WaveStepsText);
@@ -62,18 +62,18 @@ void writeWaveStep(
 
 } // namespace
 
-void writeWaveFiles(const RunSetup& setup, double waterDepth, const Clock& clock,
+void writeWaveFiles(FileLayer& files, const RunSetup& setup, double waterDepth, const Clock& clock,
     char decimalSymbol, FilesWritten& done)
 {
     const std::string loadData = setup.ModelName + ".@F";
     forEachWave(setup, [&](const WaveSlot& slot) {
-        writeLoadData(setup, waterDepth, clock, slot, loadData + whole(slot.number));
+        writeLoadData(files, setup, waterDepth, clock, slot, loadData + whole(slot.number));
         ++done.loadDataFiles;
     });
 
     const std::string waveStep = setup.ModelName + ".BCWAVF";
     forEachWave(setup, [&](const WaveSlot& slot) {
-        writeWaveStep(setup, decimalSymbol, slot, waveStep + whole(slot.number));
+        writeWaveStep(files, setup, decimalSymbol, slot, waveStep + whole(slot.number));
         ++done.waveStepFiles;
     });
 }

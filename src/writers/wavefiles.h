@@ -10,7 +10,7 @@ namespace quorin::writers {
 // (model stem + ".@F" + wave number) for the wave-loading program, then the
 // wave step file (model stem + ".BCWAVF" + wave number) of each. Each file
 // finished is counted in done. DirectionCount must already be set.
-void writeWaveFiles(const RunSetup& setup, double waterDepth, const Clock& clock,
+void writeWaveFiles(FileLayer& files, const RunSetup& setup, double waterDepth, const Clock& clock,
     char decimalSymbol, FilesWritten& done);
 
 } // namespace quorin::writers

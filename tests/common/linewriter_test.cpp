@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 namespace quorin {
 namespace {
@@ -13,10 +14,12 @@ namespace {
 using test::TempDir;
 using Mode = LineWriter::Mode;
 
+DiskFiles files;
+
 TEST(LineWriter, PrintZonesTabsAndLineEnds)
 {
     TempDir dir;
-    LineWriter out(dir.file("a.txt"), Mode::Create);
+    LineWriter out(files, dir.file("a.txt"), Mode::Create);
     out << " 2.5";
     out.nextZone() << " 7";
     out.nextZone() << " 1";
@@ -41,11 +44,11 @@ TEST(LineWriter, CreateReplacesAndAppendAdds)
 {
     TempDir dir;
     dir.write("f.txt", "old content that is longer\r\n");
-    LineWriter(dir.file("f.txt"), Mode::Create).line("new").close();
+    LineWriter(files, dir.file("f.txt"), Mode::Create).line("new").close();
     EXPECT_EQ(dir.read("f.txt"), "new\r\n");
-    LineWriter(dir.file("f.txt"), Mode::Append).line("more").close();
+    LineWriter(files, dir.file("f.txt"), Mode::Append).line("more").close();
     EXPECT_EQ(dir.read("f.txt"), "new\r\nmore\r\n");
-    LineWriter(dir.file("missing.txt"), Mode::Append).line("first").close();
+    LineWriter(files, dir.file("missing.txt"), Mode::Append).line("first").close();
     EXPECT_EQ(dir.read("missing.txt"), "first\r\n");
 }
 
@@ -53,7 +56,7 @@ TEST(LineWriter, LargeOutputArrivesWhole)
 {
     TempDir dir;
     std::string expected;
-    LineWriter out(dir.file("big.txt"), Mode::Create);
+    LineWriter out(files, dir.file("big.txt"), Mode::Create);
     for (int i = 0; i < 20000; ++i) {
         const std::string item = std::to_string(i);
         out << item;
@@ -64,17 +67,36 @@ TEST(LineWriter, LargeOutputArrivesWhole)
     EXPECT_EQ(dir.read("big.txt"), expected);
 }
 
-TEST(LineWriter, DestructorLeavesWhatWasWritten)
+// A writer that stops before close: Create leaves what it wrote, Replace and
+// Append leave the old file as it was (and no file beside it).
+TEST(LineWriter, StoppedWriterLeavesByMode)
 {
+    const std::tuple<Mode, const char*, const char*> cases[] = {
+        { Mode::Create, "new", "new" },
+        { Mode::Replace, "old\r\n", "" },
+        { Mode::Append, "old\r\n", "" },
+    };
+    for (const auto& [mode, withOld, withoutOld] : cases) {
+        TempDir dir;
+        dir.write("old.txt", "old\r\n");
+        LineWriter(files, dir.file("old.txt"), mode) << "new";
+        LineWriter(files, dir.file("none.txt"), mode) << "new";
+        EXPECT_EQ(dir.read("old.txt"), withOld);
+        EXPECT_EQ(std::filesystem::exists(dir.file("none.txt")), *withoutOld != '\0');
+        EXPECT_FALSE(std::filesystem::exists(LineWriter::replacingName(dir.file("old.txt"))));
+    }
     TempDir dir;
-    LineWriter(dir.file("part.txt"), Mode::Create) << "partial";
-    EXPECT_EQ(dir.read("part.txt"), "partial");
+    LineWriter out(files, dir.file("new.txt"), Mode::Replace);
+    out.line("whole");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("new.txt"))) << "not in place before close";
+    out.close();
+    EXPECT_EQ(dir.read("new.txt"), "whole\r\n");
 }
 
 void expectFailure(const std::string& path, const std::string& reason)
 {
     try {
-        LineWriter(path, Mode::Create).line("x").close();
+        LineWriter(files, path, Mode::Create).line("x").close();
         ADD_FAILURE() << "wrote " << path;
     } catch (const WriteError& error) {
         EXPECT_EQ(error.file(), path);

@@ -19,6 +19,7 @@ using Answer = Prompter::Answer;
 struct Model {
     TempDir dir;
     ScriptedPrompter prompter;
+    DiskFiles files;
     test::FixedClock clock;
     RunSetup setup;
     GridModel waves { kWaveGridRows, kWaveGridCols };
@@ -41,11 +42,11 @@ struct Model {
     }
     Result<std::string> create()
     {
-        return createCommand(inputs, waves, setup, { prompter, clock, decimal });
+        return createCommand(inputs, waves, setup, { prompter, files, clock, decimal });
     }
     Result<std::string> append()
     {
-        return appendCommand(inputs, waves, setup, { prompter, clock, decimal });
+        return appendCommand(inputs, waves, setup, { prompter, files, clock, decimal });
     }
     std::size_t fileCount() const
     {

@@ -52,13 +52,14 @@ struct DiagramFile {
 struct Editor {
     TempDir dir;
     ScriptedPrompter prompter;
+    DiskFiles files;
     GridEdit store;
     GridModel grid { kScatterGridRows, kScatterGridCols };
     ScatterBoxes boxes;
     std::string modelName = dir.file("DECK");
 
     Editor() { loadScatterGrid(store, grid, '.'); }
-    ScatterContext context() { return { grid, boxes, prompter, modelName, "3", '.' }; }
+    ScatterContext context() { return { grid, boxes, prompter, files, modelName, "3", '.' }; }
     std::vector<std::string> messages() const
     {
         std::vector<std::string> texts;

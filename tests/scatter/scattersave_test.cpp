@@ -1,5 +1,6 @@
 #include "scatter/scattersave.h"
 
+#include "common/linewriter.h"
 #include "common/textfile.h"
 #include "scatter/scatterread.h"
 #include "scatterfixture.h"
@@ -126,7 +127,7 @@ TEST(ScatterSave, FailedWriteIsToldAndChangesNoFile)
         { "the old file cannot be replaced",
             [](Editor& e) {
                 e.dir.write("DECK.DBS1", "old");
-                fs::create_directory(savingFileName(e.dir.file("DECK.DBS1")));
+                fs::create_directory(LineWriter::replacingName(e.dir.file("DECK.DBS1")));
             } },
     };
     for (const auto& [name, block] : cases) {

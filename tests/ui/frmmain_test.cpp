@@ -110,9 +110,10 @@ protected:
     GridModel& waves = session.waves;
     PointerWatchingPrompter prompter;
     test::MemoryClipboard clipboard;
+    DiskFiles files;
     test::FixedClock clock;
     test::FixedNumberFormat numberFormat;
-    frmMain view { session, { prompter, clipboard, clock, numberFormat } };
+    frmMain view { session, { prompter, clipboard, files, clock, numberFormat } };
 };
 
 TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)

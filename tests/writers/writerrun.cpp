@@ -42,7 +42,7 @@ void WriterRun::wave(int index, float height, float period, float theory)
 
 Result<FilesWritten> WriterRun::write(Writer writer)
 {
-    BatchWriter writers(setup, form, clock, decimal);
+    BatchWriter writers(setup, form, files, clock, decimal);
     switch (writer) {
     case Writer::StaticOnly:
         return writers.WriteStaticOnly();

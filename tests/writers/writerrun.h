@@ -18,6 +18,7 @@ struct WriterRun {
     TempDir dir;
     RunSetup setup;
     FormTexts form { "T", "F2", "200", "" };
+    DiskFiles files;
     FixedClock clock;
     char decimal = '.';
 

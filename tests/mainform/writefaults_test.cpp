@@ -1,0 +1,191 @@
+#include "mainform/commands.h"
+
+#include "common/linewriter.h"
+#include "scatter/scattereditor.h"
+#include "scatter/scattersave.h"
+#include "support/faultyfiles.h"
+#include "support/scripted.h"
+#include "support/tempdir.h"
+#include "wavetable/wavegrid.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+
+namespace quorin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FaultyFiles;
+using Files = std::map<std::string, std::string>; // name -> bytes
+
+Files filesOf(const test::TempDir& dir)
+{
+    Files files;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        files[entry.path().filename().string()] = dir.read(entry.path().filename().string());
+    return files;
+}
+
+void restore(const test::TempDir& dir, const Files& files)
+{
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        fs::remove_all(entry.path());
+    for (const auto& [name, bytes] : files)
+        dir.write(name, bytes);
+}
+
+// After a failed run every file is as it was or as the run writes it, whole;
+// only a wave file, written in place, may be cut short, and only the one the
+// failure names.
+void expectNothingLost(const Files& before, const Files& whole, const Files& after,
+    const std::string& failed, const std::string& trace)
+{
+    std::map<std::string, int> names;
+    for (const Files* files : { &before, &whole, &after })
+        for (const auto& [name, bytes] : *files)
+            ++names[name];
+    for (const auto& [name, count] : names) {
+        const auto state = [&](const Files& files) {
+            const auto found = files.find(name);
+            return found == files.end() ? std::string("<none>") : found->second;
+        };
+        const std::string now = state(after);
+        const bool waveFile
+            = name.find(".@F") != std::string::npos || name.find(".BCWAVF") != std::string::npos;
+        if (waveFile && failed.ends_with("/" + name))
+            continue;
+        EXPECT_TRUE(now == state(before) || now == state(whole)) << trace << ": " << name;
+    }
+}
+
+struct Command {
+    const char* name;
+    bool append;
+    std::function<void(MainInputs&)> kind;
+};
+
+// Two directions of three waves; each command once on the disk as it was
+// before (its files are "before"), once whole with other inputs ("whole"),
+// then again with the k-th file open, then the k-th write, failing for every
+// k up to those the whole run made.
+TEST(WriteFaults, EveryFailureNamesItsFileAndLosesNoOldFile)
+{
+    const Command runs[] = {
+        { "static only", false, [](MainInputs& in) { in.frequencyCase = "-"; } },
+        { "dynamic with static improvement", false, [](MainInputs&) {} },
+        { "dynamic only", false, [](MainInputs& in) { in.excludeStaticImprovement = true; } },
+        { "append", true, [](MainInputs& in) { in.selective.tubularJoints = true; } },
+    };
+    for (const Command& run : runs) {
+        test::TempDir dir;
+        test::ScriptedPrompter prompter;
+        test::FixedClock clock;
+        RunSetup setup;
+        setup.ModelName = dir.file("JKT");
+        GridModel waves(kWaveGridRows, kWaveGridCols);
+        GridSetUp(waves);
+        waves.setRangeText("9.5\t12\t2\r1.25\t4.5\t1\r3\t7\t1");
+        MainInputs in;
+        in.batchFile = dir.file("JKT.BRSF");
+        in.directionOption = 1;
+        const auto command = [&](FileLayer& files) {
+            const CommandContext context { prompter, files, clock, '.' };
+            return run.append ? appendCommand(in, waves, setup, context)
+                              : createCommand(in, waves, setup, context);
+        };
+        dir.write("JKT.WAV", "");
+        DiskFiles disk;
+        ASSERT_TRUE(createCommand(in, waves, setup, { prompter, disk, clock, '.' }));
+        const Files before = filesOf(dir);
+        run.kind(in);
+        in.damping = "7";
+        in.waveSteps = "11";
+        FaultyFiles counting;
+        ASSERT_TRUE(command(counting)) << run.name;
+        const Files whole = filesOf(dir);
+
+        for (const bool atWrite : { false, true }) {
+            const int count = atWrite ? counting.writes : static_cast<int>(counting.opened.size());
+            for (int k = 1; k <= count; ++k) {
+                const std::string trace = std::string(run.name) + (atWrite ? ", write " : ", open ")
+                    + std::to_string(k);
+                restore(dir, before);
+                FaultyFiles faulty;
+                (atWrite ? faulty.failWrite : faulty.failOpen) = k;
+                const auto result = command(faulty);
+                ASSERT_FALSE(result.has_value()) << trace;
+                const std::string& failed = result.error().file;
+                EXPECT_NE(result.error().message.find(failed + ": No space left on device"),
+                    std::string::npos)
+                    << trace << ": " << result.error().message;
+                EXPECT_EQ(faulty.openNow, 0) << trace;
+                expectNothingLost(before, whole, filesOf(dir), failed, trace);
+            }
+        }
+    }
+}
+
+TEST(WriteFaults, ScatterSaveLeavesTheOldDiagramWhole)
+{
+    test::TempDir dir;
+    test::ScriptedPrompter prompter;
+    GridEdit store;
+    GridModel grid(kScatterGridRows, kScatterGridCols);
+    ScatterBoxes boxes;
+    DiskFiles disk;
+    loadScatterGrid(store, grid, '.');
+    grid.setText(1, 1, "5");
+    ASSERT_TRUE(SaveScatter(store, { grid, boxes, prompter, disk, dir.file("DECK"), "3", '.' }));
+    const Files before = filesOf(dir);
+    grid.setText(2, 2, "7");
+    for (const bool atWrite : { false, true }) {
+        restore(dir, before);
+        FaultyFiles faulty;
+        (atWrite ? faulty.failWrite : faulty.failOpen) = 1;
+        const auto saved
+            = SaveScatter(store, { grid, boxes, prompter, faulty, dir.file("DECK"), "3", '.' });
+        ASSERT_FALSE(saved.has_value());
+        EXPECT_EQ(saved.error().file, dir.file("DECK.DBS1"));
+        EXPECT_EQ(filesOf(dir), before);
+        EXPECT_EQ(faulty.openNow, 0);
+    }
+}
+
+// A real filesystem that fills up, where the machine lets a test mount one.
+TEST(WriteFaults, FullDiskStopsCreateCleanly)
+{
+    test::TempDir dir;
+    const std::string mountPoint = dir.file("tiny");
+    fs::create_directory(mountPoint);
+    if (std::system(("mount -t tmpfs -o size=24k tmpfs " + mountPoint + " 2>/dev/null").c_str())
+        != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    test::ScriptedPrompter prompter;
+    test::FixedClock clock;
+    DiskFiles disk;
+    RunSetup setup;
+    setup.ModelName = mountPoint + "/JKT";
+    GridModel waves(kWaveGridRows, kWaveGridCols);
+    GridSetUp(waves);
+    waves.setSelectionEnd(40, 3);
+    std::string table;
+    for (int r = 1; r <= 40; ++r)
+        table += "2\t8\t1\r";
+    waves.setRangeText(table);
+    MainInputs in;
+    in.batchFile = mountPoint + "/JKT.BRSF";
+    std::ofstream(mountPoint + "/JKT.WAV").close();
+    const auto result = createCommand(in, waves, setup, { prompter, disk, clock, '.' });
+    std::system(("umount " + mountPoint).c_str());
+    ASSERT_FALSE(result.has_value());
+    EXPECT_NE(result.error().message.find("No space left on device"), std::string::npos)
+        << result.error().message;
+}
+
+} // namespace
+} // namespace quorin
