@@ -128,9 +128,9 @@ Result<std::string> run(Kind kind, const MainInputs& in, const GridModel& waves,
         ? kDirectionOptions[static_cast<std::size_t>(option)].count
         : directionCountOf(setup.NoOfDirections);
     if (kind == Kind::Create) {
-        if (auto checked = checkCreateInputs(in, countWaves(waves), directions, decimal); !checked)
+        if (auto checked = checkCreateInputs(in, waves, directions, decimal); !checked)
             return told(context.prompter, checked.error(), Prompter::Icon::Critical);
-    } else if (auto checked = checkAppendInputs(in, decimal); !checked) {
+    } else if (auto checked = checkAppendInputs(in, waves, decimal); !checked) {
         return told(context.prompter, checked.error(), Prompter::Icon::Critical);
     }
 

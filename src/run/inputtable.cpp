@@ -208,11 +208,23 @@ std::string quotedName(const InputField& field)
     return name;
 }
 
+std::string shortened(std::string_view text)
+{
+    constexpr std::size_t shown = 40;
+    if (text.size() <= shown)
+        return std::string(text);
+    std::size_t cut = shown;
+    // Not inside a character that takes several bytes.
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "...";
+}
+
 Failure refuseBox(std::string_view objectName, std::string_view text, std::string_view why)
 {
     const InputField* field = findInput(objectName);
     const std::string name = field ? quotedName(*field) : "\"" + std::string(objectName) + "\"";
-    return { "The box " + name + " holds \"" + std::string(text) + "\", which " + std::string(why)
+    return { "The box " + name + " holds \"" + shortened(text) + "\", which " + std::string(why)
             + ".\rCorrect it and try again; no file was written.",
         {}, std::string(objectName) };
 }

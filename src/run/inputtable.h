@@ -58,6 +58,9 @@ const InputField* findInput(std::string_view objectName);
 // "\"Thickness\" of \"Global Assessments\"": an input named for a message.
 std::string quotedName(const InputField& field);
 
+// A text for a message: at most 40 bytes of it, then "..." when it is longer.
+std::string shortened(std::string_view text);
+
 // A command's refusal of a box: names the box and the text it holds, says
 // why ("is not a number"), and that nothing was written.
 Failure refuseBox(std::string_view objectName, std::string_view text, std::string_view why);

@@ -65,6 +65,9 @@ Result<RunNumbers> deriveRunNumbers(const RunTexts& in, char decimal)
                 "txtSTART(0)", in.loadCaseStart, "gives dynamic load case numbers beyond 32767"));
         n.DynamicBase = *dynamicBase;
         n.ZeroBase = *zeroBase;
+        if (!std::isfinite(readLenient(in.damping) / 100))
+            return std::unexpected(
+                refuseBox("txtBLOCKS", in.damping, "is beyond the range of numbers"));
     }
 
     const auto depth = toDoubleStrict(in.waterDepth, decimal);

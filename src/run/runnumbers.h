@@ -13,6 +13,7 @@ struct RunTexts {
     std::string_view waveSteps; // "No of Wave Steps"
     std::string_view loadCaseStart; // "Load Case (Start)"
     std::string_view waterDepth; // "Water Depth"
+    std::string_view damping; // "Critical Damping %"
     bool dynamic = true; // the frequency case is not "-"
     std::string_view globalOutputId; // "Output ID Number (Start)" of "Global Assessments"
     int globalJointBoxes = 0; // joint boxes ticked in "Global Assessments"

@@ -36,9 +36,9 @@ Result<RunNumbers> createNumbers(RunSetup& setup, const FormTexts& form, char de
 {
     setup.DirectionCount = directionCountOf(setup.NoOfDirections);
     return deriveRunNumbers(
-        { setup.WaveStepsText, setup.LoadCaseStartText, setup.DepthText, setup.FreqCaseText != "-",
-            form.globalOutputId, setup.TubularJoints + setup.MemberJoints, setup.NoOfWaves,
-            setup.DirectionCount },
+        { setup.WaveStepsText, setup.LoadCaseStartText, setup.DepthText, setup.DampingText,
+            setup.FreqCaseText != "-", form.globalOutputId,
+            setup.TubularJoints + setup.MemberJoints, setup.NoOfWaves, setup.DirectionCount },
         decimalSymbol);
 }
 

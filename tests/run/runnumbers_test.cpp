@@ -11,7 +11,7 @@ namespace {
 // two directions, both joint boxes of "Global Assessments" ticked.
 RunTexts defaults()
 {
-    return { "12", "70", "113.3", true, "200", 2, 2, 2 };
+    return { "12", "70", "113.3", "5", true, "200", 2, 2, 2 };
 }
 
 TEST(RunNumbers, DerivedFromTheDefaults)
@@ -54,6 +54,7 @@ TEST(RunNumbers, RefuseTheBoxWhoseNumberCannotBeWritten)
         { "negative steps reach below -32768",
             [](RunTexts& t) { t.waveSteps = "-5", t.loadCaseStart = "-32763"; }, "txtSTART(0)" },
         { "depth not a number", [](RunTexts& t) { t.waterDepth = "deep"; }, "txtDEPTH" },
+        { "damping beyond every range", [](RunTexts& t) { t.damping = "1e400"; }, "txtBLOCKS" },
         { "global ids end at 2147483647", [](RunTexts& t) { t.globalOutputId = "2147483645"; },
             nullptr },
         { "global ids beyond 32 bits", [](RunTexts& t) { t.globalOutputId = "2147483646"; },
