@@ -144,6 +144,7 @@ MainInputs frmMain::inputs() const
                     field.choice(in) = choice.element;
             break;
         case InputKind::WaveFile:
+        case InputKind::DefaultWaves:
             break;
         }
     }
@@ -169,6 +170,7 @@ void frmMain::showInputs(const MainInputs& shown)
                     choice.element == field.choice(in));
             break;
         case InputKind::WaveFile:
+        case InputKind::DefaultWaves:
             break;
         }
     }
