@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <optional>
 
 namespace quorin {
@@ -70,6 +71,24 @@ std::optional<int> keyCode(const QKeyEvent* event)
     return text[0].unicode();
 }
 
+// The captions keep to the widths the dialog is laid out with: a system font
+// too large for them gives the whole dialog a smaller size rather than
+// cutting them off.
+template <typename ToPixels> void fitCaptions(QWidget& dialog, const ToPixels& x)
+{
+    constexpr double kSmallestPoints = 6.0;
+    const auto fits = [&x](const QFont& font) {
+        const QFontMetrics metrics(font);
+        return std::ranges::all_of(kLabels, [&](const Place& label) {
+            return metrics.horizontalAdvance(QString::fromLatin1(label.text)) <= x(label.width);
+        });
+    };
+    QFont font = dialog.font();
+    while (!fits(font) && font.pointSizeF() > kSmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    dialog.setFont(font);
+}
+
 } // namespace
 
 frmDefWaves::frmDefWaves(DefaultWaveParameters& parameters, float& waveSteepness,
@@ -111,6 +130,7 @@ void frmDefWaves::buildView()
         boxes[i]->setAccessibleName(label->text());
         boxes[i]->installEventFilter(this);
     }
+    fitCaptions(*this, x);
     txtREAL = { boxes[0], boxes[2], boxes[1] };
     txtINTEG = boxes[3];
 
