@@ -75,8 +75,8 @@ void GridView::editorFocusLost(Qt::FocusReason reason)
         // the edit and keeps it, as moving to another cell would.
         storeEditorText();
     } else if (editorCell_) {
-        // Another control or window took the focus: what was typed is
-        // dropped, so it can never reach the cell later.
+        // Another control took the focus: what was typed is dropped, so it
+        // can never reach the cell later.
         editor_->setText(QString::fromStdString(model_.text(editorCell_->row, editorCell_->col)));
     }
     editor_->hide();
