@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev googletest
-          fonts-dejavu-core xvfb xauth "$@")
+          fonts-dejavu-core xvfb xauth xclip "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -50,9 +50,7 @@ int main(int argc, char* argv[])
 
     quorin::frmMain window(session, { prompter, clipboard, files, clock, numberFormat });
     prompter.setParent(&window);
-    window.centreOnScreen();
-    window.show();
-    window.startUp(quorin::readStartupDirectories(
+    window.open(quorin::readStartupDirectories(
         store, optionValue(parser, files1), optionValue(parser, files2)));
     return app.exec();
 }

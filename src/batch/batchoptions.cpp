@@ -2,6 +2,7 @@
 
 #include "common/textfile.h"
 #include "run/inputtable.h"
+#include "wavetable/defaultwavesinput.h"
 #include "wavetable/wavegrid.h"
 
 #include <algorithm>
@@ -32,6 +33,8 @@ std::string valuePlaceholder(const InputField& field)
         return "TEXT";
     case InputKind::WaveFile:
         return "FILE";
+    case InputKind::DefaultWaves:
+        return "N,MIN,MAX,STEEP";
     case InputKind::OnOff:
         return "on|off";
     case InputKind::Switch:
@@ -74,6 +77,44 @@ Result<void> loadWaves(GridModel& waves, const std::string& file)
     return {};
 }
 
+// The four texts of --default-waves, split at commas, or at semicolons when
+// the text holds one (so that periods may carry a decimal comma).
+std::optional<DefaultWaveTexts> splitDefaultWaves(const std::string& text)
+{
+    const char separator = text.find(';') != std::string::npos ? ';' : ',';
+    std::vector<std::string> fields(1);
+    for (const char ch : text) {
+        if (ch == separator)
+            fields.emplace_back();
+        else
+            fields.back() += ch;
+    }
+    if (fields.size() != 4)
+        return std::nullopt;
+    return DefaultWaveTexts { fields[0], fields[1], fields[2], fields[3] };
+}
+
+// The dialog's OK with the four texts, then the command's generation.
+Result<void> generateDefaultWaves(
+    const std::string& value, Session& session, Prompter& prompter, char decimalSymbol)
+{
+    const auto request = readDefaultWaveTexts(*splitDefaultWaves(value), decimalSymbol);
+    if (!request) {
+        prompter.tell(request.error().message, Prompter::Icon::Critical);
+        return fail("");
+    }
+    session.defaultWaves = request->parameters;
+    session.setup.WaveSteepness = request->WaveSteepness;
+    const auto message = DefaultWaves(session.waves, session.defaultWaves,
+        session.setup.WaveSteepness, session.setup.NoOfWaves, decimalSymbol);
+    if (!message) {
+        prompter.tell(message.error().message, Prompter::Icon::Critical);
+        return fail("");
+    }
+    prompter.tell(*message);
+    return {};
+}
+
 std::size_t characterCount(const std::string& text)
 {
     return static_cast<std::size_t>(std::ranges::count_if(
@@ -104,6 +145,9 @@ Result<std::string> optionValue(const InputField& field, const std::string& name
             "the option --" + name + " takes " + valuePlaceholder(field) + ", not '" + value + "'");
     if (field.option == "description" && characterCount(value) > kDescriptionLimit)
         return fail("the description holds more than 30 characters");
+    if (field.kind == InputKind::DefaultWaves && !splitDefaultWaves(value))
+        return fail(
+            "the option --" + name + " takes N,MIN,MAX,STEEP (four texts), not '" + value + "'");
     return value;
 }
 
@@ -149,8 +193,6 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
                 = inlineValue ? *inlineValue : args[++i];
             continue;
         }
-        if (name == "default-waves")
-            return fail("the option --default-waves is not available in this version");
         const bool negated = name.starts_with("no-");
         const InputField* field = findOption(negated ? name.substr(3) : name);
         if (!field || (negated && field->kind != InputKind::Switch))
@@ -165,7 +207,8 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
     return result;
 }
 
-Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, Session& session)
+Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, Session& session,
+    Prompter& prompter, char decimalSymbol)
 {
     for (const InputField& field : inputFields()) {
         const auto given = options.values.find(field.option);
@@ -193,6 +236,11 @@ Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, 
         case InputKind::WaveFile:
             if (auto loaded = loadWaves(session.waves, value); !loaded)
                 return loaded;
+            break;
+        case InputKind::DefaultWaves:
+            if (auto generated = generateDefaultWaves(value, session, prompter, decimalSymbol);
+                !generated)
+                return generated;
             break;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/prompter.h"
 #include "common/result.h"
 #include "mainform/session.h"
 #include "run/maininputs.h"
@@ -28,9 +29,12 @@ struct BatchOptions {
 Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args);
 
 // Applies the input options to the inputs (and the session's wave table) as
-// the view would: in the order of the table of inputs, click rules included.
-// Fails when an option cannot be applied (an unreadable wave file).
-Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, Session& session);
+// the view would: in the order of the table of inputs, click rules included,
+// the messages of message boxes told through the prompter. Fails when an
+// option cannot be applied: an unreadable wave file, or default waves the
+// dialog's OK would refuse (told first; the failure's message is then empty).
+Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, Session& session,
+    Prompter& prompter, char decimalSymbol);
 
 // The text of --help.
 std::string batchHelpText();

@@ -35,7 +35,11 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
     Session session;
     StartupResult start
         = startUp(directories, session.setup, session.waves, prompter, decimalSymbol);
-    if (auto applied = applyBatchOptions(*options, start.inputs, session); !applied) {
+    if (auto applied = applyBatchOptions(*options, start.inputs, session, prompter, decimalSymbol);
+        !applied) {
+        // Refused default waves have been told: the command stops.
+        if (applied.error().message.empty())
+            return 1;
         err << "quorin-batch: " << applied.error().message << ". Try 'quorin-batch --help'.\n";
         return 2;
     }

@@ -1,6 +1,7 @@
 #include "mainform/frmmain.h"
 
 #include "common/numberformat.h"
+#include "common/qt/buttonfocus.h"
 #include "common/qt/gridview.h"
 #include "common/qt/widgethelpers.h"
 #include "mainform/captions.h"
@@ -108,6 +109,11 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     GridSetUp();
     showInputs(MainInputs {});
     bindClickRules();
+    bindWaveCommands();
+    // Every command acts on what the view shows: a button pressed in any way
+    // takes the focus first, which closes the cell editor.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        takeFocusWhenPressed(button);
 
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, &frmMain::showHelp);
@@ -138,6 +144,7 @@ MainInputs frmMain::inputs() const
                     field.choice(in) = choice.element;
             break;
         case InputKind::WaveFile:
+        case InputKind::DefaultWaves:
             break;
         }
     }
@@ -163,6 +170,7 @@ void frmMain::showInputs(const MainInputs& shown)
                     choice.element == field.choice(in));
             break;
         case InputKind::WaveFile:
+        case InputKind::DefaultWaves:
             break;
         }
     }
@@ -205,6 +213,13 @@ void frmMain::startUp(const StartupDirectories& directories)
     helpFile_ = QString::fromStdString(result.helpFile);
     showInputs(result.inputs);
     txtBATNAM->end(false);
+}
+
+void frmMain::open(const StartupDirectories& directories)
+{
+    startUp(directories);
+    centreOnScreen();
+    show();
 }
 
 void frmMain::centreOnScreen()

@@ -6,6 +6,7 @@
 #include "mainform/startup.h"
 #include "run/directions.h"
 #include "run/maininputs.h"
+#include "wavetable/waveviewstate.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -45,6 +46,9 @@ public:
     // The view's load: start-up on the given directories, then its inputs are shown.
     void startUp(const StartupDirectories& directories);
     void centreOnScreen();
+    // Start-up, then the view appears centred on the screen: start-up's
+    // messages come before it, not over a view still showing the defaults.
+    void open(const StartupDirectories& directories);
 
     const QString& helpFile() const { return helpFile_; }
     void setHelpFile(const QString& path) { helpFile_ = path; }
@@ -55,6 +59,12 @@ public:
     void showOutcome(const Result<std::string>& outcome);
 
     GridView* waveGrid() const { return Grid2; }
+
+    // The wave table's commands: Cut (0), Paste (1), Copy (2); Generate
+    // Default Waves; Insert After (0), Toggle Freq Rad/s (1).
+    void Command2Click(int index);
+    void Command3Click();
+    void Command4Click(int index);
 
 private:
     void buildView();
@@ -76,6 +86,8 @@ private:
     template <typename Control> Control* control(const QString& objectName) const;
     void applyClickRule(const InputField& field, int value);
     void createClicked(int index);
+    void bindWaveCommands();
+    void showInterpolatedRows();
 
     Session& session_;
     RunSetup& setup_;
@@ -117,6 +129,7 @@ private:
     QPushButton* cmdQUIT = nullptr;
     QLabel* statusLine_ = nullptr;
     bool showingInputs_ = false;
+    WaveViewState waveView_;
 };
 
 } // namespace quorin

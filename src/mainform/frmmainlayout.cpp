@@ -107,7 +107,9 @@ void fitHeadings(GridView* grid)
     for (int c = 1; c < model.cols(); ++c)
         fitHeadings(grid->horizontalHeader(), { QString::fromStdString(model.text(0, c)) },
             grid->columnWidth(c - 1));
-    fitHeadings(grid->verticalHeader(), { QString::number(model.rows() - 1) },
+    // Row numbers, or the circular frequencies Toggle Freq Rad/s shows.
+    fitHeadings(grid->verticalHeader(),
+        { QString::number(model.rows() - 1), QStringLiteral("0.000") },
         GridView::twipsToPixels(grid->columnWidthTwips(0), grid->logicalDpiX()));
 }
 

@@ -104,6 +104,10 @@ constexpr auto kFields = std::to_array<InputField>({
     { {}, "Tranfer Function Wave Data", {}, "waves", InputKind::WaveFile,
         "The wave table: every row is emptied, then row k takes line k of FILE (height, period "
         "and theory, split at TAB)." },
+    { {}, "Generate Default Waves", {}, "default-waves", InputKind::DefaultWaves,
+        "Generates the default waves (after --waves) from the texts of \"Number of Waves\", "
+        "\"Minimum Period Secs\", \"Maximum Period Secs\" and \"Wave Steepness\", split at "
+        "commas, or at semicolons when the text holds one (for decimal commas)." },
     check("chkJOINTS(0)", "Tubular Joints    SN Curve", kGlobal, "global-tubular",
         "Assess the tubular joints over all waves and directions.",
         [](M& in) -> bool& { return in.global.tubularJoints; }),

@@ -17,6 +17,7 @@ enum class InputKind {
     Switch, // a check box with a click rule; --name clicks it checked, --no-name unchecked
     Choice, // an option group; one of its choices' names
     WaveFile, // the wave table, filled from FILE (no control of its own)
+    DefaultWaves, // Generate Default Waves with the four texts N,MIN,MAX,STEEP, then OK
 };
 
 // One option button of an option group.

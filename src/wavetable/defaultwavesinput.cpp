@@ -1,6 +1,7 @@
 #include "wavetable/defaultwavesinput.h"
 
 #include "common/numberreading.h"
+#include "wavetable/wavegrid.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -97,8 +98,14 @@ Result<DefaultWaveRequest> readDefaultWaveTexts(const DefaultWaveTexts& texts, c
         return std::unexpected(steepness.error());
 
     const DefaultWaveRequest request { { *minPeriod, *maxPeriod, *count }, *steepness };
-    if (auto checked = checkDefaultWaves(request.parameters, request.WaveSteepness); !checked)
-        return std::unexpected(checked.error());
+    // Tried on a table of its own, so that a request the generation refuses
+    // is refused here, where the dialog can still be corrected.
+    GridModel trial { kWaveGridRows, kWaveGridCols };
+    std::int16_t trialWaves = 0;
+    if (auto generated
+        = DefaultWaves(trial, request.parameters, request.WaveSteepness, trialWaves, decimalSymbol);
+        !generated)
+        return std::unexpected(generated.error());
     return request;
 }
 

@@ -39,7 +39,8 @@ struct DefaultWaveRequest {
 // Reads the four box texts into a request that DefaultWaves accepts, or
 // refuses, naming the box: a number of waves that is empty or anything but
 // digits with spaces around them, a real text that does not convert to single
-// precision, and whatever checkDefaultWaves refuses.
+// precision, and whatever DefaultWaves refuses (checkDefaultWaves, a run of
+// frequencies through 0).
 Result<DefaultWaveRequest> readDefaultWaveTexts(const DefaultWaveTexts& texts, char decimalSymbol);
 
 } // namespace quorin

@@ -1,6 +1,7 @@
 #include "batch/batchoptions.h"
 
 #include "run/inputtable.h"
+#include "support/scripted.h"
 #include "support/tempdir.h"
 #include "wavetable/wavegrid.h"
 
@@ -24,7 +25,7 @@ TEST(BatchOptions, UsageErrorsAreRefusedWithTheirReason)
         { { "create", "--water-depth" }, "--water-depth needs a value" },
         { { "create", "--static-only=yes" }, "--static-only takes no value" },
         { { "create", "--description", std::string(31, 'x') }, "more than 30 characters" },
-        { { "create", "--default-waves", "20,3,22,22" }, "not available" },
+        { { "create", "--default-waves", "20,3,22" }, "--default-waves takes N,MIN,MAX,STEEP" },
         { { "scatter", "1" }, "not available" },
     };
     for (const auto& [args, reason] : cases) {
@@ -56,7 +57,8 @@ TEST(BatchOptions, InputsApplyInTableOrderNotCommandLineOrder)
     MainInputs inputs;
     Session session;
     RunSetup& setup = session.setup;
-    ASSERT_TRUE(applyBatchOptions(*options, inputs, session).has_value());
+    test::ScriptedPrompter prompter;
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, session, prompter, '.').has_value());
     EXPECT_EQ(inputs.frequencyCase, "60");
     EXPECT_TRUE(inputs.staticOnly);
     EXPECT_TRUE(inputs.excludeStaticImprovement) << "set after the static-only click cleared it";
@@ -76,7 +78,8 @@ TEST(BatchOptions, NoStaticOnlyResetsTheFrequencyCase)
     inputs.frequencyCase = "-";
     inputs.staticOnly = true;
     Session session;
-    ASSERT_TRUE(applyBatchOptions(*options, inputs, session).has_value());
+    test::ScriptedPrompter prompter;
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, session, prompter, '.').has_value());
     EXPECT_FALSE(inputs.staticOnly);
     EXPECT_EQ(inputs.frequencyCase, "50");
 }
@@ -89,6 +92,7 @@ TEST(BatchOptions, WaveFileReplacesTheWholeTable)
         content += "9\t9\t9\n";
     dir.write("waves.txt", content);
     Session session;
+    test::ScriptedPrompter prompter;
     GridModel& waves = session.waves;
     GridSetUp(waves);
     waves.setText(100, 1, "old");
@@ -96,7 +100,7 @@ TEST(BatchOptions, WaveFileReplacesTheWholeTable)
     const auto options = parseBatchOptions({ "create", "--waves", dir.file("waves.txt") });
     ASSERT_TRUE(options);
     MainInputs inputs;
-    ASSERT_TRUE(applyBatchOptions(*options, inputs, session).has_value());
+    ASSERT_TRUE(applyBatchOptions(*options, inputs, session, prompter, '.').has_value());
     const std::vector<std::array<const char*, 3>> rows
         = { { "1.5", "10", "1" }, { "2", "12", "" }, { "3", "14", "2" }, { "9", "9", "9" } };
     for (std::size_t r = 0; r < rows.size(); ++r)
@@ -108,9 +112,48 @@ TEST(BatchOptions, WaveFileReplacesTheWholeTable)
 
     const auto missing = parseBatchOptions({ "create", "--waves", dir.file("none.txt") });
     ASSERT_TRUE(missing);
-    const auto problem = applyBatchOptions(*missing, inputs, session);
+    const auto problem = applyBatchOptions(*missing, inputs, session, prompter, '.');
     ASSERT_FALSE(problem.has_value());
     EXPECT_NE(problem.error().message.find("none.txt"), std::string::npos);
+}
+
+// --default-waves runs the dialog's OK and the command on the table the wave
+// file left: its message, or its refusal and no wave.
+TEST(BatchOptions, DefaultWavesAfterTheWaveFile)
+{
+    struct Case {
+        const char* value;
+        char decimal;
+        const char* message;
+        const char* row1; // height/period/theory
+    } const cases[] = {
+        { "20,2.5,14,22", '.', "Frequency increment is 0.1087 Rad/s", "0.44/2.50/1" },
+        { " 20 ;2,5;14;18,5", ',', "Frequency increment is 0,1087 Rad/s", "0,53/2,50/1" },
+        { "1,2.5,14,22", '.', "Number of Waves: at least 2", "old//" },
+        { "3,2.5,-2.5,22", '.', "Generate Default Waves: a frequency of 0", "old//" },
+    };
+    test::TempDir dir;
+    dir.write("waves.txt", "old\r\n" + std::string(23, '\n') + "9\t9\t9\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        const auto options = parseBatchOptions(
+            { "create", "--default-waves", c.value, "--waves", dir.file("waves.txt") });
+        ASSERT_TRUE(options);
+        Session session;
+        MainInputs inputs;
+        test::ScriptedPrompter prompter;
+        const bool generated = c.row1 != std::string("old//");
+        EXPECT_EQ(applyBatchOptions(*options, inputs, session, prompter, c.decimal).has_value(),
+            generated);
+        ASSERT_EQ(prompter.messages().size(), 1u);
+        EXPECT_TRUE(prompter.messages()[0].text.starts_with(c.message))
+            << prompter.messages()[0].text;
+        const GridModel& w = session.waves;
+        EXPECT_EQ(w.text(1, 1) + "/" + w.text(1, 2) + "/" + w.text(1, 3), c.row1);
+        EXPECT_EQ(w.text(25, 1), "9") << "rows below the generated ones are kept";
+        EXPECT_EQ(session.setup.NoOfWaves, generated ? 20 : 0);
+        EXPECT_EQ(session.defaultWaves.NumDefaultWaves, generated ? 20 : 0);
+    }
 }
 
 TEST(BatchOptions, HelpNamesEveryInputOptionAndCaption)
@@ -123,8 +166,9 @@ TEST(BatchOptions, HelpNamesEveryInputOptionAndCaption)
             EXPECT_NE(help.find(quotedName(field)), std::string::npos) << field.option;
         }
     }
-    for (const char* expected : { "--directions 1|2|3|4|4sym|6|8|12", "--[no-]static-only",
-             "--waves FILE", "--overwrite", "--model STEM", "--files1 DIR" })
+    for (const char* expected :
+        { "--directions 1|2|3|4|4sym|6|8|12", "--[no-]static-only", "--waves FILE",
+            "--default-waves N,MIN,MAX,STEEP", "--overwrite", "--model STEM", "--files1 DIR" })
         EXPECT_NE(help.find(expected), std::string::npos) << expected;
 }
 

@@ -137,6 +137,18 @@ TEST(QuorinBatch, SettingsFileIsWrittenAndReadBackByTheNextRun)
     EXPECT_EQ(model.dir.read("JKT.BRSF"), firstBatch);
 }
 
+TEST(QuorinBatch, DefaultWavesReplaceTheWaveFilesRows)
+{
+    Model model;
+    const BatchRun run = model.run({ "create", "--default-waves", "20,2.5,14,22" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "Frequency increment is 0.1087 Rad/s\n");
+    EXPECT_EQ(run.out,
+        "Wrote 40 load data files, 40 wave step files, 3 combination files and "
+        "JKT.BRSF\n");
+    EXPECT_NE(model.dir.read("JKT.DFS").find("13.91"), std::string::npos);
+}
+
 TEST(QuorinBatch, TwoAppendsInARow)
 {
     Model model;
@@ -175,6 +187,8 @@ TEST(QuorinBatch, RefusalsWriteNothing)
             "\"Thickness\" of \"Selective Assessments\"" },
         { "load case start", { "create", "--load-case-start", "" }, true, false,
             "\"Load Case (Start)\"" },
+        { "default waves refused", { "create", "--default-waves", "20,0,14,22" }, true, false,
+            "Minimum Period Secs: a period of 0" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,4 +1,5 @@
 #include "common/qt/gridview.h"
+#include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
 #include "run/inputtable.h"
 #include "support/scripted.h"
@@ -7,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QDir>
@@ -20,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -68,9 +72,12 @@ public:
         const std::string& text, Buttons buttons, Icon icon, const std::string& title) override
     {
         busyWhileAsked.push_back(QApplication::overrideCursor() != nullptr);
+        if (onAsk)
+            onAsk();
         return ScriptedPrompter::ask(text, buttons, icon, title);
     }
     std::vector<bool> busyWhileAsked;
+    std::function<void()> onAsk;
 };
 
 class FrmMainTest : public ::testing::Test {
@@ -109,7 +116,7 @@ protected:
     RunSetup& setup = session.setup;
     GridModel& waves = session.waves;
     PointerWatchingPrompter prompter;
-    test::MemoryClipboard clipboard;
+    QtClipboard clipboard;
     DiskFiles files;
     test::FixedClock clock;
     test::FixedNumberFormat numberFormat;
@@ -176,37 +183,72 @@ TEST_F(FrmMainTest, LabelAccessKeysMoveTheFocusToTheirTextBoxes)
     }
 }
 
-TEST_F(FrmMainTest, StaticOnlySetsTheFrequencyCaseAndClearsExclude)
+// The click rules run however a box or option changes: a mouse click, the
+// space bar, or the toggle action of assistive technology.
+enum class Toggle { Mouse, SpaceBar, Assistive };
+void PrintTo(Toggle toggle, std::ostream* out)
+{
+    *out << (toggle == Toggle::Mouse     ? "mouse"
+            : toggle == Toggle::SpaceBar ? "space"
+                                         : "assistive");
+}
+
+class ClickRulesTest : public FrmMainTest, public testing::WithParamInterface<Toggle> {
+protected:
+    void SetUp() override { ASSERT_TRUE(activate()); }
+    void toggle(const char* name)
+    {
+        auto* button = control<QAbstractButton>(name);
+        switch (GetParam()) {
+        case Toggle::Mouse: // on the box or the option's circle
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+            break;
+        case Toggle::SpaceBar:
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Space);
+            break;
+        case Toggle::Assistive:
+            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+            break;
+        }
+    }
+};
+
+TEST_P(ClickRulesTest, StaticOnlySetsTheFrequencyCaseAndClearsExclude)
 {
     control<QLineEdit>("txtRETURN")->setText("40");
-    click("Check3");
+    toggle("Check3");
     ASSERT_EQ(setup.ExcludeStaticImprovement, 1);
 
-    click("Check2");
+    toggle("Check2");
     EXPECT_EQ(text("txtRETURN"), "-");
     EXPECT_FALSE(checked("Check3"));
     EXPECT_EQ(setup.ExcludeStaticImprovement, 0);
 
     // Exclude may be ticked again under Static Only; it changes nothing else.
-    click("Check3");
+    toggle("Check3");
     EXPECT_EQ(setup.ExcludeStaticImprovement, 1);
     EXPECT_TRUE(checked("Check2"));
     EXPECT_EQ(text("txtRETURN"), "-");
 
-    click("Check2");
+    toggle("Check2");
     EXPECT_EQ(text("txtRETURN"), "50");
     EXPECT_TRUE(checked("Check3"));
 }
 
-TEST_F(FrmMainTest, SpectrumOptionsSetTheSpectrumType)
+TEST_P(ClickRulesTest, SpectrumOptionsSetTheSpectrumType)
 {
     for (const auto& [name, type] : std::vector<std::pair<const char*, std::string>> {
              { "Option6(1)", "1" }, { "Option6(2)", "2" }, { "Option6(3)", "3" } }) {
-        click(name);
+        toggle(name);
         EXPECT_EQ(setup.SpectrumType, type) << name;
         EXPECT_EQ(view.inputs().spectrum, std::stoi(type));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FrmMain, ClickRulesTest, testing::Values(Toggle::Mouse, Toggle::SpaceBar, Toggle::Assistive));
 
 TEST_F(FrmMainTest, DescriptionTakesAtMostThirtyCharacters)
 {
@@ -302,6 +344,17 @@ TEST_F(FrmMainTest, StartUpShowsTheModelsBatchFileName)
     const QFileInfo help(view.helpFile());
     EXPECT_EQ(help.absolutePath(), QString::fromStdString(dir.path()));
     EXPECT_EQ(help.suffix(), "chm");
+}
+
+TEST_F(FrmMainTest, StartUpMessagesComeBeforeTheViewAppears)
+{
+    const test::TempDir dir; // no model.NAM
+    bool shownWhileAsked = true;
+    prompter.onAsk = [&] { shownWhileAsked = view.isVisible(); };
+    view.open({ dir.path(), dir.path(), std::nullopt });
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_FALSE(shownWhileAsked);
+    EXPECT_TRUE(view.isVisible());
 }
 
 TEST_F(FrmMainTest, CommandsAskWithTheNormalPointerAndRestoreIt)

@@ -1,10 +1,13 @@
 #include "common/gridmodel.h"
+#include "common/qt/buttonfocus.h"
 #include "common/qt/gridview.h"
+#include "common/qt/qtprompter.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -41,9 +44,13 @@ protected:
         // The other control comes first, so the window opens with the grid unfocused.
         other = new QLineEdit(&window);
         view = new GridView(model, &window);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        button = new QPushButton(QStringLiteral("&Go"), &window);
+        takeFocusWhenPressed(button);
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(other);
         layout->addWidget(view);
+        layout->addWidget(button);
         window.resize(420, 520);
         window.show();
         window.activateWindow();
@@ -55,11 +62,13 @@ protected:
         return view->visualRect(view->model()->index(row - 1, col - 1));
     }
 
-    // Runs steps separated by spaces: "c2.3" clicks cell (2, 3), "m2.3" moves the
-    // current cell there from code, "h" or "v" clicks the heading row or column (the
-    // grid takes the focus, the editor stays closed), "a" clicks the other control, "'abc" types
-    // abc, and a key name (Enter, Tab, Del, Up...) presses that key, with Shift when
-    // it starts with "+". Typing and keys go to the widget with the focus.
+    // Runs steps separated by spaces: "c2.3" clicks cell (2, 3) and "r2.3" clicks it
+    // with the right button, "m2.3" moves the current cell there from code, "h" or
+    // "v" clicks the heading row or column and "s" the vertical scroll bar, "a"
+    // clicks the other control, "w" goes to another window and back, "k" presses
+    // the button's access key, "'abc" types abc, and a key name (Enter, Tab, Del,
+    // Up...) presses that key, with Shift when it starts with "+". Typing and keys
+    // go to the widget with the focus.
     void run(const std::string& steps)
     {
         static const std::map<std::string, Qt::Key> keys { { "Enter", Qt::Key_Return },
@@ -71,24 +80,43 @@ protected:
             int row = 0, col = 0;
             std::sscanf(step.c_str() + 1, "%d.%d", &row, &col);
             QWidget* focus = QApplication::focusWidget();
-            if (step[0] == 'c')
-                QTest::mouseClick(
-                    view->viewport(), Qt::LeftButton, {}, cellRect(row, col).center());
+            if (step[0] == 'c' || step[0] == 'r')
+                QTest::mouseClick(view->viewport(),
+                    step[0] == 'c' ? Qt::LeftButton : Qt::RightButton, {},
+                    cellRect(row, col).center());
             else if (step[0] == 'm')
                 model.setCurrent(row, col);
             else if (step == "h")
                 QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton);
             else if (step == "v")
                 QTest::mouseClick(view->verticalHeader()->viewport(), Qt::LeftButton);
+            else if (step == "s")
+                QTest::mouseClick(view->verticalScrollBar(), Qt::LeftButton);
             else if (step == "a")
                 QTest::mouseClick(other, Qt::LeftButton);
+            else if (step == "w")
+                switchWindows();
+            else if (step == "k")
+                QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
             else if (step[0] == '\'')
                 QTest::keyClicks(focus, QString::fromStdString(step.substr(1)));
             else if (step[0] == '+')
                 QTest::keyClick(focus, keys.at(step.substr(1)), Qt::ShiftModifier);
+            else if (step[0] == '^')
+                QTest::keyClick(focus, step[1], Qt::ControlModifier);
             else
                 QTest::keyClick(focus, keys.at(step));
         }
+    }
+
+    void switchWindows()
+    {
+        QWidget second;
+        second.show();
+        second.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     std::pair<int, int> current() const { return { model.row(), model.col() }; }
@@ -106,23 +134,10 @@ protected:
     QWidget window;
     QLineEdit* other = nullptr;
     GridView* view = nullptr;
+    QPushButton* button = nullptr;
 };
 
-TEST_F(GridViewTest, AnotherWindowDropsTheTypingAndComingBackReopensTheEditor)
-{
-    run("c2.2 'x");
-    QWidget second;
-    second.show();
-    second.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
-    EXPECT_FALSE(view->editorOpen());
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    expectEditorOver(2, 2, "r2c2");
-    EXPECT_EQ(model.text(2, 2), "r2c2");
-}
-
-TEST_F(GridViewTest, MouseDownRecordsTheCellBeforeTheClickAndNotificationsFollow)
+TEST_F(GridViewTest, NotificationsFollowWhatTheGridDid)
 {
     model.setCurrent(3, 3);
     QSignalSpy down(view, &GridView::gridMouseDown);
@@ -132,16 +147,15 @@ TEST_F(GridViewTest, MouseDownRecordsTheCellBeforeTheClickAndNotificationsFollow
     QTest::mousePress(view->viewport(), Qt::LeftButton, {}, cellRect(2, 1).center());
     QTest::mouseMove(view->viewport(), cellRect(4, 2).center());
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, cellRect(4, 2).center());
-    EXPECT_EQ(std::make_pair(model.anchorRow(), model.anchorCol()), std::make_pair(3, 3));
     EXPECT_EQ(current(), std::make_pair(2, 1));
     EXPECT_EQ(selectionEnd(), std::make_pair(4, 2)); // the drag
     EXPECT_EQ(view->selectionModel()->selectedIndexes().size(), 6);
     expectEditorOver(2, 1, "r2c1");
-    run("h");
+    run("h Esc");
     QTest::keyClick(view, Qt::Key_A);
     EXPECT_EQ(down.count(), 1); // a heading press is not on the grid's cells
     EXPECT_EQ(clicked.count(), 1);
-    EXPECT_EQ(focused.count(), 2);
+    EXPECT_EQ(focused.count(), 3); // the press, the heading, Esc
     ASSERT_EQ(keys.count(), 1);
     EXPECT_EQ(keys[0][0].toInt(), Qt::Key_A);
 }
@@ -197,8 +211,9 @@ TEST_F(GridViewTest, RowTextColourAndAccessibleNames)
 }
 
 // After the steps, exactly the cells listed hold a new text (so no sequence
-// writes one cell's text into another), the cursor is where given, and an
-// open editor lies over the current cell with its text selected.
+// writes one cell's text into another), the cursor and anchor are where
+// given, an open editor lies over the current cell with its text selected,
+// and the clipboard keys asked for the range commands listed (X, C, V).
 struct Steps {
     const char* name;
     const char* steps;
@@ -206,6 +221,9 @@ struct Steps {
     bool editorOpen;
     std::map<std::pair<int, int>, std::string> changed = {};
     std::pair<int, int> selectionEnd = {}; // none: on the current cell
+    std::pair<int, int> anchor = {}; // none: not checked
+    const char* clipboard = ""; // the clipboard's text before the steps
+    const char* commands = "";
 };
 void PrintTo(const Steps& steps, std::ostream* out)
 {
@@ -217,6 +235,15 @@ class GridStepsTest : public GridViewTest, public testing::WithParamInterface<St
 TEST_P(GridStepsTest, LeaveTheExpectedCellsCursorAndEditor)
 {
     const Steps& p = GetParam();
+    QtClipboard clipboard;
+    clipboard.setText(p.clipboard);
+    view->setClipboard(&clipboard);
+    std::string commands;
+    QObject::connect(view, &GridView::rangeCommand, view, [&commands](GridView::RangeCommand c) {
+        commands += c == GridView::RangeCommand::Cut ? 'X'
+            : c == GridView::RangeCommand::Copy      ? 'C'
+                                                     : 'V';
+    });
     run(p.steps);
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kCols; ++c) {
@@ -230,6 +257,10 @@ TEST_P(GridStepsTest, LeaveTheExpectedCellsCursorAndEditor)
     EXPECT_EQ(view->selectionModel()->selectedIndexes().size(),
         (std::abs(end.first - p.current.first) + 1)
             * (std::abs(end.second - p.current.second) + 1));
+    if (p.anchor.first) {
+        EXPECT_EQ(std::make_pair(model.anchorRow(), model.anchorCol()), p.anchor);
+    }
+    EXPECT_EQ(commands, p.commands);
     EXPECT_EQ(view->editorOpen(), p.editorOpen);
     if (p.editorOpen)
         expectEditorOver(p.current.first, p.current.second,
@@ -253,8 +284,20 @@ INSTANTIATE_TEST_SUITE_P(GridView, GridStepsTest,
             { { { 1, 1 }, "yx" } } },
         Steps { "MoveFromCodeWhileEditing", "c1.1 'x m2.2 'y Enter", { 3, 2 }, true,
             { { { 1, 1 }, "x" }, { { 2, 2 }, "y" } } },
+        Steps { "EscDropsTheTypingAndLeavesTheGridFocused", "c2.2 'x Esc", { 2, 2 }, false },
+        // A press on the grid while typing stores the text; the grid taking
+        // the focus opens the editor again, so the next keys go on editing.
         Steps {
-            "HeadingPressKeepsTheEdit", "c1.1 'x h Enter", { 1, 1 }, true, { { { 1, 1 }, "x" } } },
+            "HeadingPressWhileTyping", "c1.1 'x h Enter", { 2, 1 }, true, { { { 1, 1 }, "x" } } },
+        Steps {
+            "ScrollBarPressWhileTyping", "c1.1 'x s Enter", { 2, 1 }, true, { { { 1, 1 }, "x" } } },
+        Steps { "RightPressWhileTyping", "c1.1 'x r3.3 Enter", { 2, 1 }, true,
+            { { { 1, 1 }, "x" } }, {}, { 1, 1 } },
+        Steps { "AnchorIsTheCellPressed", "m3.3 c2.1", { 2, 1 }, true, {}, {}, { 2, 1 } },
+        // The editor loses the focus only to another control of the program.
+        Steps { "WindowSwitchKeepsTheTyping", "c2.2 'x w Enter", { 3, 2 }, true,
+            { { { 2, 2 }, "x" } } },
+        Steps { "ButtonAccessKeyTakesTheFocusFirst", "c2.2 'x k", { 2, 2 }, false },
         // Focus loss writes nothing, then or later.
         Steps { "FocusLoss", "c2.2 'x a", { 2, 2 }, false },
         Steps { "FocusLossThenClickAnotherCell", "c1.1 'x a c2.2", { 2, 2 }, true },
@@ -265,23 +308,32 @@ INSTANTIATE_TEST_SUITE_P(GridView, GridStepsTest,
             { { { 1, 1 }, "x" } } },
         Steps { "MoveBeforeTheEditorEverOpened", "'x m2.2 m3.3", { 3, 3 }, false },
         // Keys on the grid itself, the editor closed.
-        Steps { "EnterOnTheGridOpens", "h m3.2 Enter", { 3, 2 }, true },
-        Steps { "KeypadEnterOnTheGridOpens", "h m3.2 KpEnter", { 3, 2 }, true },
-        Steps { "TabOnTheGridOpens", "h m3.2 Tab", { 3, 2 }, true },
-        Steps { "OtherKeysOnTheGridDoNotOpen", "h m3.2 Esc 'a", { 3, 2 }, false },
-        Steps { "DeleteEmptiesTheCurrentCellOnly", "c2.2 h +Down +Right Del", { 2, 2 }, false,
+        Steps { "EnterOnTheGridOpens", "c1.1 Esc m3.2 Enter", { 3, 2 }, true },
+        Steps { "KeypadEnterOnTheGridOpens", "c1.1 Esc m3.2 KpEnter", { 3, 2 }, true },
+        Steps { "TabOnTheGridOpens", "c1.1 Esc m3.2 Tab", { 3, 2 }, true },
+        Steps { "OtherKeysOnTheGridDoNotOpen", "c1.1 Esc m3.2 Esc 'a", { 3, 2 }, false },
+        Steps { "DeleteEmptiesTheCurrentCellOnly", "c2.2 Esc +Down +Right Del", { 2, 2 }, false,
             { { { 2, 2 }, "" } }, { 3, 3 } },
-        Steps { "DeleteThenMove", "c1.1 h Del Down", { 2, 1 }, false, { { { 1, 1 }, "" } } },
-        Steps { "Down", "h m2.2 Down", { 3, 2 }, false },
-        Steps { "Left", "h m2.2 Left", { 2, 1 }, false },
-        Steps { "RightStopsAtTheLastColumn", "h m2.2 Right Right", { 2, 3 }, false },
-        Steps { "NeverOntoAHeading", "h m1.1 Up Left", { 1, 1 }, false },
-        Steps { "DownStopsAtTheLastRow", "h m10.3 Down", { 10, 3 }, false },
-        Steps { "ShiftDownRight", "h m2.2 +Down +Right", { 2, 2 }, false, {}, { 3, 3 } },
-        Steps { "ShiftUpLeft", "h m2.2 +Up +Left", { 2, 2 }, false, {}, { 1, 1 } },
-        Steps { "ShiftUpOnTheFirstRow", "h m1.2 +Up", { 1, 2 }, false },
+        Steps { "DeleteThenMove", "c1.1 Esc Del Down", { 2, 1 }, false, { { { 1, 1 }, "" } } },
+        Steps { "Down", "c1.1 Esc m2.2 Down", { 3, 2 }, false },
+        Steps { "Left", "c1.1 Esc m2.2 Left", { 2, 1 }, false },
+        Steps { "RightStopsAtTheLastColumn", "c1.1 Esc m2.2 Right Right", { 2, 3 }, false },
+        Steps { "NeverOntoAHeading", "c1.1 Esc Up Left", { 1, 1 }, false },
+        Steps { "DownStopsAtTheLastRow", "c1.1 Esc m10.3 Down", { 10, 3 }, false },
+        Steps { "ShiftDownRight", "c1.1 Esc m2.2 +Down +Right", { 2, 2 }, false, {}, { 3, 3 } },
+        Steps { "ShiftUpLeft", "c1.1 Esc m2.2 +Up +Left", { 2, 2 }, false, {}, { 1, 1 } },
+        Steps { "ShiftUpOnTheFirstRow", "c1.1 Esc m1.2 +Up", { 1, 2 }, false },
+        // Clipboard keys.
+        Steps { "ClipboardKeysOnTheGridAskForRangeCommands", "c2.2 Esc ^X ^C ^V", { 2, 2 }, false,
+            {}, {}, {}, "a\tb", "XCV" },
+        Steps { "ClipboardKeysInTheEditorEditItsText", "c2.2 ^X 'y ^V ^C ^V Enter", { 3, 2 }, true,
+            { { { 2, 2 }, "yr2c2r2c2" } } },
+        Steps { "PasteKeyOfABlockInTheEditorAsksForPaste", "c2.2 ^V", { 2, 2 }, true, {}, {}, {},
+            "1.5\t10\r\n2\t12\r\n", "V" },
+        Steps { "PasteKeyOfALineEndInTheEditorAsksForPaste", "c2.2 ^V", { 2, 2 }, true, {}, {}, {},
+            "7\n", "V" },
         // Headings never become current.
-        Steps { "HeadingsPressed", "m2.2 h v", { 2, 2 }, false },
+        Steps { "HeadingsPressed", "m2.2 h v", { 2, 2 }, true },
         Steps { "HeadingCellFromCode", "m0.0", { 1, 1 }, false }),
     [](const testing::TestParamInfo<Steps>& info) { return std::string(info.param.name); });
 

@@ -51,6 +51,7 @@ TEST(DefaultWavesDialog, RefusalsNameTheBox)
         { { "99999999999", "2.5", "14", "22" }, "Number of Waves: at most 100", "txtINTEG(0)" },
         { { "20", "abc", "14", "22" }, "Minimum Period Secs: \"abc\" is not", "txtREAL(0)" },
         { { "20", "2.5", "14", "1e39" }, "Wave Steepness: \"1e39\" is not", "txtREAL(1)" },
+        { { "3", "2.5", "-2.5", "22" }, "Generate Default Waves: a frequency of 0", "" },
     };
     for (const auto& c : cases) {
         const auto result = readDefaultWaveTexts(c.texts, '.');

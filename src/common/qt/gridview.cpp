@@ -2,12 +2,9 @@
 
 #include "common/qt/gridtablemodel.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -56,6 +53,11 @@ GridView::GridView(GridModel& model, QWidget* parent)
     editor_->setFrame(false);
     editor_->hide();
     editor_->installEventFilter(this);
+    // Presses on the grid outside its cells.
+    for (QWidget* part : { horizontalHeader()->viewport(), verticalHeader()->viewport(),
+             static_cast<QWidget*>(horizontalScrollBar()),
+             static_cast<QWidget*>(verticalScrollBar()) })
+        part->installEventFilter(this);
 
     model_.setObserver(observer_.get());
     syncSelection();
@@ -181,6 +183,7 @@ void GridView::syncSelection()
 
 void GridView::OpenCellEditor()
 {
+    focusFromPress_ = false;
     scrollTo(indexOf(model_.row(), model_.col()));
     editor_->show();
     loadEditor();
@@ -229,183 +232,6 @@ void GridView::commitAndMove(int rowStep, int colStep)
     model_.setCurrent(model_.row() + rowStep, model_.col() + colStep);
     // Taking the focus closes the editor; gaining it opens the editor again.
     setFocus(Qt::OtherFocusReason);
-}
-
-bool GridView::editorKeyPress(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        commitAndMove(1, 0);
-        return true;
-    case Qt::Key_Tab:
-        if (event->modifiers() & Qt::ShiftModifier)
-            focusControlBefore();
-        else
-            commitAndMove(0, 1);
-        return true;
-    case Qt::Key_Backtab:
-        focusControlBefore();
-        return true;
-    default:
-        return false;
-    }
-}
-
-void GridView::editorFocusLost(Qt::FocusReason reason)
-{
-    if (reason == Qt::PopupFocusReason || editor_->isHidden())
-        return;
-    if (QApplication::focusWidget() == this) {
-        // A press on the grid itself (a cell, a heading, a scroll bar) ends
-        // the edit and keeps it, as moving to another cell would.
-        storeEditorText();
-    } else if (editorCell_) {
-        // Another control or window took the focus: what was typed is
-        // dropped, so it can never reach the cell later.
-        editor_->setText(QString::fromStdString(model_.text(editorCell_->row, editorCell_->col)));
-    }
-    editor_->hide();
-    // Coming back to the window then brings the focus, and the editor, back to the grid.
-    if (reason == Qt::ActiveWindowFocusReason)
-        setFocus(Qt::ActiveWindowFocusReason);
-}
-
-// Shift+Tab leaves the grid for the control before it, so that the
-// keyboard is never caught in the grid.
-void GridView::focusControlBefore()
-{
-    for (QWidget* w = previousInFocusChain(); w && w != this; w = w->previousInFocusChain()) {
-        if (!isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy()
-            && (w->focusPolicy() & Qt::TabFocus)) {
-            w->setFocus(Qt::BacktabFocusReason);
-            return;
-        }
-    }
-}
-
-bool GridView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == editor_) {
-        if (event->type() == QEvent::KeyPress && editorKeyPress(static_cast<QKeyEvent*>(event)))
-            return true;
-        if (event->type() == QEvent::FocusOut)
-            editorFocusLost(static_cast<QFocusEvent*>(event)->reason());
-    }
-    return QTableView::eventFilter(watched, event);
-}
-
-// The grid's own events
-
-bool GridView::moveByKey(QKeyEvent* event)
-{
-    int row = event->modifiers() & Qt::ShiftModifier ? model_.selEndRow() : model_.row();
-    int col = event->modifiers() & Qt::ShiftModifier ? model_.selEndCol() : model_.col();
-    const int page = std::max(1, viewport()->height() / std::max(1, rowHeight(row - 1)));
-    switch (event->key()) {
-    case Qt::Key_Up:
-        --row;
-        break;
-    case Qt::Key_Down:
-        ++row;
-        break;
-    case Qt::Key_Left:
-        --col;
-        break;
-    case Qt::Key_Right:
-        ++col;
-        break;
-    case Qt::Key_PageUp:
-        row -= page;
-        break;
-    case Qt::Key_PageDown:
-        row += page;
-        break;
-    case Qt::Key_Home:
-        col = 1;
-        break;
-    case Qt::Key_End:
-        col = model_.cols() - 1;
-        break;
-    default:
-        return false;
-    }
-    if (event->modifiers() & Qt::ShiftModifier)
-        model_.setSelectionEnd(row, col);
-    else
-        model_.setCurrent(row, col);
-    return true;
-}
-
-void GridView::keyPressEvent(QKeyEvent* event)
-{
-    // A key the editor left alone comes on to its parents; it is not a key
-    // on the grid (the arrow keys in the editor never move the cell).
-    if (editor_->hasFocus()) {
-        event->ignore();
-        return;
-    }
-    bool handled = true;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Tab:
-        OpenCellEditor();
-        break;
-    case Qt::Key_Delete:
-        // The current cell only, whatever the selection.
-        model_.setText(model_.row(), model_.col(), {});
-        break;
-    default:
-        handled = moveByKey(event);
-        break;
-    }
-    event->setAccepted(handled);
-    emit gridKeyDown(event->key());
-}
-
-void GridView::mousePressEvent(QMouseEvent* event)
-{
-    model_.setAnchor(model_.row(), model_.col());
-    if (event->button() == Qt::LeftButton) {
-        if (const auto cell = cellAt(event->position().toPoint(), false)) {
-            if (event->modifiers() & Qt::ShiftModifier)
-                model_.setSelectionEnd(cell->row, cell->col);
-            else
-                model_.setCurrent(cell->row, cell->col);
-        }
-        mousePressed_ = true;
-    }
-    event->accept();
-    emit gridMouseDown();
-}
-
-void GridView::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!mousePressed_ || !(event->buttons() & Qt::LeftButton))
-        return;
-    if (const auto cell = cellAt(event->position().toPoint(), true))
-        model_.setSelectionEnd(cell->row, cell->col);
-    event->accept();
-}
-
-void GridView::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !mousePressed_)
-        return;
-    mousePressed_ = false;
-    event->accept();
-    OpenCellEditor();
-    emit gridClicked();
-}
-
-void GridView::focusInEvent(QFocusEvent* event)
-{
-    QTableView::focusInEvent(event);
-    // A mouse press opens the editor when it is released, over the cell it chose.
-    if (event->reason() != Qt::MouseFocusReason)
-        OpenCellEditor();
-    emit gridFocusGained();
 }
 
 void GridView::resizeEvent(QResizeEvent* event)

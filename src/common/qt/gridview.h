@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/clipboard.h"
 #include "common/gridmodel.h"
 
 #include <QTableView>
@@ -18,17 +19,27 @@ class GridTableModel;
 // (row 0 and column 0 shown as the fixed headings) with a single-line
 // in-cell editor laid over the current cell.
 //
-// Editing rules: a click, the grid gaining the focus, or Enter or Tab on the
-// grid open the editor over the current cell with its whole text selected.
-// In the editor, Enter commits and moves down (staying on the last row), Tab
-// commits and moves right (staying on the last column). Leaving a cell for
-// any reason writes the editor's text into the cell being left, but only
-// when the editor holds text loaded from or typed for that cell. Delete on
-// the grid empties the current cell only. The editor losing the focus to
-// another control or window hides it, writes nothing and drops what was typed;
-// a mouse press on the grid itself (cell, heading, scroll bar) ends the edit
-// and keeps it. With the editor closed the arrow keys move between cells;
-// Shift+arrows and a mouse drag extend the selection. Headings are never current.
+// Editing rules: a click, the grid gaining the focus (whatever part of it was
+// pressed: a cell, a heading, a scroll bar, with any button), or Enter or Tab
+// on the grid open the editor over the current cell with its whole text
+// selected. In the editor, Enter commits and moves down (staying on the last
+// row), Tab commits and moves right (staying on the last column), Esc closes
+// it without storing and leaves the grid with the focus. Leaving a cell for
+// any reason writes the editor's text into the cell being left, but only when
+// the editor holds text loaded from or typed for that cell. Delete on the
+// grid empties the current cell only. The editor losing the focus to another
+// control hides it, writes nothing and drops what was typed; a mouse press on
+// the grid itself ends the edit and keeps it; a switch to another window
+// leaves it open with its text. With the editor closed the arrow keys move
+// between cells; Shift+arrows and a mouse drag extend the selection. Headings
+// are never current. The anchor is the current cell once a mouse press on
+// the grid has been acted on: the cell pressed, unless Shift extended the
+// selection to it.
+//
+// Clipboard keys: Ctrl+X, Ctrl+C and Ctrl+V on the grid ask for the range
+// command (rangeCommand). In the editor they edit its text, except Ctrl+V of
+// a clipboard text holding a TAB or a line end (a block copied from a
+// spreadsheet), which asks for the range Paste.
 class GridView : public QTableView {
     Q_OBJECT
 public:
@@ -53,12 +64,19 @@ public:
     // Text colour for a data row (an interpolated wave is shown in red).
     void setRowTextColor(int row, const QColor& color);
 
+    enum class RangeCommand { Cut, Copy, Paste };
+    Q_ENUM(RangeCommand)
+    // The clipboard the editor's Ctrl+V looks at; none: Ctrl+V always edits the text.
+    void setClipboard(const Clipboard* clipboard) { clipboard_ = clipboard; }
+
 signals:
     // The notifications of the grid, raised after the grid has acted on them.
     void gridClicked();
     void gridFocusGained();
     void gridKeyDown(int key); // a Qt::Key code
     void gridMouseDown();
+    // A clipboard key asked for a command on the selected range.
+    void rangeCommand(GridView::RangeCommand command);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,9 +114,13 @@ private:
     void commitAndMove(int rowStep, int colStep);
     bool editorKeyPress(QKeyEvent* event);
     void editorFocusLost(Qt::FocusReason reason);
+    void closeEditor();
     void focusControlBefore();
+    bool blockOnClipboard() const;
 
     bool moveByKey(QKeyEvent* event);
+    bool rangeCommandKey(QKeyEvent* event);
+    void pressElsewhere();
 
     GridModel& model_;
     GridTableModel* tableModel_ = nullptr;
@@ -109,6 +131,10 @@ private:
     std::optional<Cell> editorCell_;
     bool storing_ = false;
     bool mousePressed_ = false;
+    // The grid took the focus from a mouse press that has not arrived yet.
+    bool focusFromPress_ = false;
+    bool closingEditor_ = false;
+    const Clipboard* clipboard_ = nullptr;
     std::vector<int> columnTwips_;
 };
 

@@ -1,0 +1,190 @@
+#include "common/qt/qtprompter.h"
+#include "support/scripted.h"
+#include "wavetable/frmdefwaves.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+namespace quorin {
+namespace {
+
+class DefWavesTest : public testing::Test {
+protected:
+    void SetUp() override { open(); }
+    void open()
+    {
+        dialog = std::make_unique<frmDefWaves>(parameters, waveSteepness, prompter, '.');
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    QLineEdit* box(const std::string& name) const
+    {
+        return dialog->findChild<QLineEdit*>(QString::fromStdString(name));
+    }
+    QString text(const std::string& name) const { return box(name)->text(); }
+    void click(const char* name)
+    {
+        QTest::mouseClick(
+            dialog->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    // Steps separated by spaces into the box with the focus: "'abc" types abc
+    // ("_" types a space), "^V" presses Ctrl+V, "Enter" presses Enter.
+    void type(const std::string& steps)
+    {
+        std::istringstream in(steps);
+        for (std::string step; in >> step;) {
+            QWidget* focus = QApplication::focusWidget();
+            if (step[0] == '\'')
+                QTest::keyClicks(focus, QString::fromStdString(step.substr(1)).replace('_', ' '));
+            else if (step[0] == '^')
+                QTest::keyClick(focus, step[1], Qt::ControlModifier);
+            else
+                QTest::keyClick(focus, Qt::Key_Return);
+        }
+    }
+
+    DefaultWaveParameters parameters { 1, 2, 5 };
+    float waveSteepness = 22;
+    test::ScriptedPrompter prompter;
+    std::unique_ptr<frmDefWaves> dialog;
+};
+
+TEST_F(DefWavesTest, OpensOnOkWithTheDefaultsAndTheStoredSteepness)
+{
+    EXPECT_EQ(dialog->windowTitle(), "Default Waves");
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "OKButton");
+    const std::pair<const char*, const char*> boxes[]
+        = { { "txtREAL(0)", "Minimum Period Secs" }, { "txtREAL(2)", "Maximum Period Secs" },
+              { "txtREAL(1)", "Wave Steepness" }, { "txtINTEG(0)", "Number of Waves" } };
+    for (const auto& [name, spoken] : boxes)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box(name))->text(QAccessible::Name), spoken)
+            << name;
+    EXPECT_EQ(text("txtREAL(0)"), "2.5");
+    EXPECT_EQ(text("txtREAL(2)"), "14");
+    EXPECT_EQ(text("txtREAL(1)"), "22");
+    EXPECT_EQ(text("txtINTEG(0)"), "20");
+}
+
+TEST_F(DefWavesTest, EnterWalksTheFocusOrderAndNeverReachesABox)
+{
+    box("txtREAL(0)")->setFocus(Qt::TabFocusReason);
+    for (const char* next : { "txtREAL(1)", "txtREAL(2)", "txtINTEG(0)", "OKButton" }) {
+        type("Enter");
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+    }
+    EXPECT_EQ(text("txtREAL(0)"), "2.5");
+    EXPECT_EQ(text("txtINTEG(0)"), "20");
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+// Keys typed into a box with its whole text selected, then the focus moves
+// on to another box, or OK is pressed from code (as assistive technology
+// does), which takes the focus first.
+struct Typing {
+    const char* box;
+    const char* keys;
+    const char* shown; // after the box has lost the focus
+    bool pressOk = false;
+};
+void PrintTo(const Typing& typing, std::ostream* out)
+{
+    *out << typing.box << " " << typing.keys;
+}
+
+class DefWavesTypingTest : public DefWavesTest, public testing::WithParamInterface<Typing> { };
+
+TEST_P(DefWavesTypingTest, KeysAreFilteredAndRealBoxesChecked)
+{
+    QtClipboard clipboard;
+    clipboard.setText("99");
+    box(GetParam().box)->setFocus(Qt::TabFocusReason);
+    type(GetParam().keys);
+    if (GetParam().pressOk)
+        dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    else
+        box("txtREAL(0)" == std::string(GetParam().box) ? "txtINTEG(0)" : "txtREAL(0)")
+            ->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(text(GetParam().box), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(DefaultWaves, DefWavesTypingTest,
+    testing::Values(Typing { "txtREAL(0)", "'1e3", "1E3" }, Typing { "txtREAL(0)", "'xyz", "2.5" },
+        Typing { "txtREAL(2)", "'-", "0" }, Typing { "txtREAL(2)", "'-", "0", true },
+        Typing { "txtREAL(2)", "'+_1.5", "1.5" }, Typing { "txtREAL(1)", "^V", "99" },
+        Typing { "txtINTEG(0)", "'+_1-e5", "15" }, Typing { "txtINTEG(0)", "^V '3", "3" }));
+
+TEST_F(DefWavesTest, OkStoresTheValuesTyped)
+{
+    box("txtREAL(0)")->setFocus(Qt::TabFocusReason);
+    type("'1e3 Enter '18.5 Enter Enter '7");
+    click("OKButton");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(parameters.MinPeriod, 1000.0f);
+    EXPECT_EQ(parameters.MaxPeriod, 14.0f);
+    EXPECT_EQ(parameters.NumDefaultWaves, 7);
+    EXPECT_EQ(waveSteepness, 18.5f);
+    EXPECT_TRUE(prompter.messages().empty());
+}
+
+TEST_F(DefWavesTest, CancelAndTheCloseBoxKeepTheSteepnessForTheNextOpening)
+{
+    for (const bool closeBox : { false, true }) {
+        parameters.NumDefaultWaves = 5;
+        box("txtREAL(0)")->setText("3");
+        box("txtREAL(1)")->setFocus(Qt::TabFocusReason);
+        type(closeBox ? "'19" : "'18");
+        if (closeBox)
+            dialog->close();
+        else
+            click("CancelButton");
+        EXPECT_EQ(parameters.NumDefaultWaves, 0);
+        EXPECT_EQ(waveSteepness, closeBox ? 19.0f : 18.0f);
+        open();
+        EXPECT_EQ(text("txtREAL(0)"), "2.5");
+        EXPECT_EQ(text("txtREAL(1)"), closeBox ? "19" : "18");
+    }
+}
+
+// A value OK refuses: its message, the dialog still open, nothing stored.
+TEST_F(DefWavesTest, OkRefusesWhatGivesNoWavesAndStaysOpen)
+{
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        { "txtINTEG(0)", "", "Number of Waves: the box is empty" },
+        { "txtINTEG(0)", "1", "Number of Waves: at least 2" },
+        { "txtINTEG(0)", "101", "Number of Waves: at most 100" },
+        { "txtREAL(0)", "0", "Minimum Period Secs: a period of 0" },
+        { "txtREAL(2)", "0", "Maximum Period Secs: a period of 0" },
+        { "txtREAL(2)", "2.5", "Maximum Period Secs: equals the minimum period" },
+        { "txtREAL(1)", "0", "Wave Steepness: a steepness of 0" },
+        { "txtREAL(2)", "-2.5", "Generate Default Waves: a frequency of 0 has no period" },
+    };
+    for (const auto& [name, value, message] : cases) {
+        SCOPED_TRACE(message);
+        open();
+        box(name)->setText(value);
+        if (std::string(message).starts_with("Generate"))
+            box("txtINTEG(0)")->setText("3");
+        const std::size_t before = prompter.messages().size();
+        click("OKButton");
+        ASSERT_EQ(prompter.messages().size(), before + 1);
+        EXPECT_TRUE(prompter.messages().back().text.starts_with(message))
+            << prompter.messages().back().text;
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(parameters.NumDefaultWaves, 5);
+        EXPECT_EQ(waveSteepness, 22.0f);
+    }
+}
+
+} // namespace
+} // namespace quorin
