@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QUrl>
 
 namespace quorin {
@@ -73,8 +74,11 @@ public:
         const Answer answer = inner_.ask(text, buttons, icon, title);
         if (busy)
             QApplication::setOverrideCursor(Qt::WaitCursor);
+        told = text;
         return answer;
     }
+
+    std::string told; // the last message shown
 
 private:
     Prompter& inner_;
@@ -109,6 +113,7 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     GridSetUp();
     showInputs(MainInputs {});
     bindClickRules();
+    setReadingOrder();
     bindWaveCommands();
     // Every command acts on what the view shows: a button pressed in any way
     // takes the focus first, which closes the cell editor.
@@ -118,9 +123,21 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, &frmMain::showHelp);
 
-    const QSize wanted = sizeHint();
-    const QRect area = screen()->availableGeometry();
-    resize(qMin(wanted.width(), area.width()), qMin(wanted.height(), area.height()));
+    fitToScreen();
+}
+
+// The layout the controls need is the least size, and the size the window
+// opens at, but never more than the screen offers: below it the page scrolls.
+void frmMain::fitToScreen()
+{
+    const QSize statusLine(0, statusBar()->sizeHint().height());
+    const QSize needed = content_->minimumSizeHint() + statusLine;
+    const QSize wanted = content_->sizeHint() + statusLine;
+    // The window's title bar takes from the screen too.
+    const QSize area = screen()->availableGeometry().size()
+        - QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    setMinimumSize(needed.boundedTo(area));
+    resize(wanted.expandedTo(needed).boundedTo(area));
 }
 
 frmMain::~frmMain() = default;
@@ -213,6 +230,7 @@ void frmMain::startUp(const StartupDirectories& directories)
     helpFile_ = QString::fromStdString(result.helpFile);
     showInputs(result.inputs);
     txtBATNAM->end(false);
+    statusLine_->setText(QString::fromStdString(result.where));
 }
 
 void frmMain::open(const StartupDirectories& directories)
@@ -241,8 +259,9 @@ void frmMain::showOutcome(const Result<std::string>& outcome)
 {
     statusLine_->setText(QString::fromStdString(outcome ? *outcome : outcome.error().message));
     QPalette palette;
-    // A file that could not be written stays in the error colour until the next command.
-    if (!outcome && !outcome.error().file.empty())
+    // A file that could not be written, or a refused box, stays in the error
+    // colour until the next command.
+    if (!outcome && (!outcome.error().file.empty() || !outcome.error().field.empty()))
         palette.setColor(QPalette::WindowText, kErrorColour);
     statusLine_->setPalette(palette);
 }
@@ -250,14 +269,28 @@ void frmMain::showOutcome(const Result<std::string>& outcome)
 void frmMain::createClicked(int index)
 {
     Result<std::string> outcome;
+    NormalPointerPrompter prompter(prompter_);
     {
         BusyPointer busy;
         const MainInputs in = inputs();
-        NormalPointerPrompter prompter(prompter_);
         const CommandContext context { prompter, platform_.files, platform_.clock,
             platform_.numberFormat.decimalSymbol() };
         outcome = index == 0 ? createCommand(in, waves_, setup_, context)
                              : appendCommand(in, waves_, setup_, context);
+    }
+    if (!outcome && !outcome.error().field.empty()) {
+        // A refused box: the status line keeps what the message said of it,
+        // and the focus goes to it with its text selected.
+        Failure refused = outcome.error();
+        refused.message = prompter.told.substr(0, prompter.told.find('\r'));
+        showOutcome(std::unexpected(refused));
+        if (auto* box = control<QLineEdit>(qs(refused.field))) {
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        } else if (auto* grid = control<QWidget>(qs(refused.field))) {
+            grid->setFocus(Qt::OtherFocusReason);
+        }
+        return;
     }
     showOutcome(outcome);
 }

@@ -46,6 +46,7 @@ public:
     // The view's load: start-up on the given directories, then its inputs are shown.
     void startUp(const StartupDirectories& directories);
     void centreOnScreen();
+    void fitToScreen();
     // Start-up, then the view appears centred on the screen: start-up's
     // messages come before it, not over a view still showing the defaults.
     void open(const StartupDirectories& directories);
@@ -83,6 +84,7 @@ private:
     // Runs the control's click rule however its state changed: a click, a key,
     // or assistive technology toggling it (but not showInputs itself).
     void bindClickRules();
+    void setReadingOrder();
     template <typename Control> Control* control(const QString& objectName) const;
     void applyClickRule(const InputField& field, int value);
     void createClicked(int index);
@@ -128,6 +130,7 @@ private:
     QPushButton* cmdHELP = nullptr;
     QPushButton* cmdQUIT = nullptr;
     QLabel* statusLine_ = nullptr;
+    QWidget* content_ = nullptr; // the page every control lies on
     bool showingInputs_ = false;
     WaveViewState waveView_;
 };

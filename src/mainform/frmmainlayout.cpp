@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -117,8 +118,12 @@ void fitHeadings(GridView* grid)
 
 void frmMain::buildView()
 {
-    auto* central = named(new QWidget(this), QStringLiteral("centralWidget"));
-    setCentralWidget(central);
+    // The controls lie on a page that scrolls when the window is smaller
+    // than they need (a small screen at a large scaling).
+    content_ = named(new QWidget, QStringLiteral("centralWidget"));
+    auto* page = named(new QScrollArea(this), QStringLiteral("page"));
+    page->setFrameShape(QFrame::NoFrame);
+    page->setWidgetResizable(true);
 
     auto* left = new QVBoxLayout;
     left->addLayout(buildTopBand());
@@ -140,17 +145,20 @@ void frmMain::buildView()
     left->addWidget(buildSelectiveAssessments());
     left->addStretch();
 
-    auto* layout = new QGridLayout(central);
+    // Width and height beyond what the controls need go to the wave table.
+    auto* layout = new QGridLayout(content_);
     layout->addLayout(left, 0, 0, 2, 1);
     layout->addWidget(buildWaveData(), 0, 1);
     layout->addLayout(buildCloseRow(), 1, 1);
-    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
     layout->setRowStretch(0, 1);
+    page->setWidget(content_);
+    setCentralWidget(page);
 }
 
 QLayout* frmMain::buildTopBand()
 {
-    QWidget* central = centralWidget();
+    QWidget* central = content_;
     txtBATNAM = makeEdit(central, QStringLiteral("txtBATNAM"), 0);
     auto* row = new QHBoxLayout;
     row->addWidget(makeLabel(central, txtBATNAM));
@@ -160,7 +168,7 @@ QLayout* frmMain::buildTopBand()
 
 QGroupBox* frmMain::buildDirections()
 {
-    Frame1 = named(new QGroupBox(captionOf("Option1"), centralWidget()), QStringLiteral("Frame1"));
+    Frame1 = named(new QGroupBox(captionOf("Option1"), content_), QStringLiteral("Frame1"));
     auto* column = new QVBoxLayout(Frame1);
     for (std::size_t i = 0; i < Option1.size(); ++i) {
         Option1[i] = makeOption(Frame1, "Option1", static_cast<int>(i));
@@ -172,7 +180,7 @@ QGroupBox* frmMain::buildDirections()
 
 QGroupBox* frmMain::buildSpectrum()
 {
-    Frame4 = named(new QGroupBox(captionOf("Option6"), centralWidget()), QStringLiteral("Frame4"));
+    Frame4 = named(new QGroupBox(captionOf("Option6"), content_), QStringLiteral("Frame4"));
     auto* column = new QVBoxLayout(Frame4);
     for (int i = 1; i <= 3; ++i) {
         Option6[i] = makeOption(Frame4, "Option6", i);
@@ -186,7 +194,7 @@ QGroupBox* frmMain::buildSpectrum()
 
 QLayout* frmMain::buildRunNumbers()
 {
-    QWidget* central = centralWidget();
+    QWidget* central = content_;
     txtRETURN = makeEdit(central, QStringLiteral("txtRETURN"), 4);
     txtBLOCKS = makeEdit(central, QStringLiteral("txtBLOCKS"), 4);
     Check2 = named(new QCheckBox(captionOf("Check2"), central), QStringLiteral("Check2"));
@@ -208,7 +216,7 @@ QLayout* frmMain::buildRunNumbers()
 
 QLayout* frmMain::buildJointRows()
 {
-    QWidget* central = centralWidget();
+    QWidget* central = content_;
     txtSTARTDIR = makeEdit(central, QStringLiteral("txtSTARTDIR"), 5);
     txtSCF = makeEdit(central, QStringLiteral("txtSCF"), 4);
     txtSTRESS = makeEdit(central, QStringLiteral("txtSTRESS"), 4);
@@ -269,8 +277,7 @@ QGridLayout* jointGrid(QGroupBox* frame, const AssessmentElements& e,
 
 QGroupBox* frmMain::buildGlobalAssessments()
 {
-    Frame3[0]
-        = named(new QGroupBox(qs(caption::globalFrame), centralWidget()), indexed("Frame3", 0));
+    Frame3[0] = named(new QGroupBox(qs(caption::globalFrame), content_), indexed("Frame3", 0));
     QGroupBox* frame = Frame3[0];
     auto* column = new QVBoxLayout(frame);
     QGridLayout* joints = jointGrid(frame, kGlobalElements, chkJOINTS, txtCurve, Text1, Check1);
@@ -290,8 +297,7 @@ QGroupBox* frmMain::buildGlobalAssessments()
 
 QGroupBox* frmMain::buildSelectiveAssessments()
 {
-    Frame3[3]
-        = named(new QGroupBox(qs(caption::selectiveFrame), centralWidget()), indexed("Frame3", 3));
+    Frame3[3] = named(new QGroupBox(qs(caption::selectiveFrame), content_), indexed("Frame3", 3));
     QGroupBox* frame = Frame3[3];
     auto* column = new QVBoxLayout(frame);
     QGridLayout* joints = jointGrid(frame, kSelectiveElements, chkJOINTS, txtCurve, Text1, Check1);
@@ -334,7 +340,7 @@ QGroupBox* frmMain::buildSelectiveAssessments()
 
 QGroupBox* frmMain::buildWaveData()
 {
-    Frame2 = named(new QGroupBox(qs(caption::waveData), centralWidget()), QStringLiteral("Frame2"));
+    Frame2 = named(new QGroupBox(qs(caption::waveData), content_), QStringLiteral("Frame2"));
     auto* column = new QVBoxLayout(Frame2);
 
     txtWAVESTEP = makeEdit(Frame2, QStringLiteral("txtWAVESTEP"), 4);
@@ -361,8 +367,8 @@ QGroupBox* frmMain::buildWaveData()
     Grid2->setAccessibleName(qs(caption::waveGrid));
     Grid2->editor()->setObjectName(QStringLiteral("Text2"));
     Grid2->editor()->setAccessibleName(qs(caption::cellEditor));
-    Grid2->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    column->addWidget(Grid2, 1, Qt::AlignHCenter);
+    Grid2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    column->addWidget(Grid2, 1);
 
     Command3
         = named(new QPushButton(qs(caption::defaultWaves), Frame2), QStringLiteral("Command3"));
@@ -380,7 +386,7 @@ QGroupBox* frmMain::buildWaveData()
 
 QLayout* frmMain::buildCloseRow()
 {
-    QWidget* central = centralWidget();
+    QWidget* central = content_;
     cmdHELP = named(new QPushButton(qs(caption::help), central), QStringLiteral("cmdHELP"));
     cmdQUIT = named(new QPushButton(qs(caption::close), central), QStringLiteral("cmdQUIT"));
     connect(cmdHELP, &QPushButton::clicked, this, &frmMain::showHelp);
@@ -404,9 +410,10 @@ void frmMain::GridSetUp()
     quorin::GridSetUp(waves_);
     Grid2->setColumnWidthTwips(0, 500);
     const int widthTwips = 2 * Grid2->columnWidthTwips(1) + 1353;
-    Grid2->setFixedWidth(GridView::twipsToPixels(widthTwips, Grid2->logicalDpiX()));
+    Grid2->setMinimumWidth(GridView::twipsToPixels(widthTwips, Grid2->logicalDpiX()));
     Grid2->setColumnWidthTwips(3, 600);
     fitHeadings(Grid2);
+    Grid2->shareExtraWidth();
 }
 
 } // namespace quorin

@@ -19,14 +19,15 @@ const char* const kApplication = "Velmar";
 const char* const kSection = "Setup";
 
 // Reads the model stem and the third field of model.NAM; tells the user
-// and leaves the model name empty when the file cannot serve.
-void readModelNameFile(const std::string& files1, RunSetup& setup, Prompter& prompter)
+// and leaves the model name empty when the file cannot serve. Gives the line
+// that says which model is in use and where it came from, or why there is none.
+std::string readModelNameFile(const std::string& files1, RunSetup& setup, Prompter& prompter)
 {
     const std::string path = joinPath(files1, "model.NAM");
     const auto content = readWholeFile(path);
     std::string problem;
     if (!content) {
-        problem = "it does not exist or cannot be read";
+        problem = fileExists(path) ? "cannot be read" : "was not found";
     } else {
         ListInput in(*content);
         auto stem = in.readText();
@@ -35,15 +36,16 @@ void readModelNameFile(const std::string& files1, RunSetup& setup, Prompter& pro
         if (stem && second && third) {
             setup.ModelName = *stem;
             setup.NamField3 = *third;
-            return;
+            return "Model " + *stem + ", named in " + path;
         }
-        problem = "it holds fewer than three fields";
+        problem = "holds fewer than three fields";
     }
     setup.ModelName.clear();
-    prompter.tell("The model name file " + path + " cannot be used: " + problem
-            + ".\rQuorin opens without a model. Check the file, or the Files1 setting "
-              "that names its folder, and start Quorin again.",
+    prompter.tell("The model name file " + path + " " + problem
+            + ".\rThere is no model until it names one: check the file, or the Files1 "
+              "setting that names its folder (--files1 DIR on the command line).",
         Prompter::Icon::Critical);
+    return "No model: " + path + " " + problem + "; start with --files1 DIR or set Files1";
 }
 
 void restoreSettings(
@@ -109,10 +111,12 @@ StartupResult startUp(const StartupDirectories& directories, RunSetup& setup, Gr
     MainInputs& inputs = result.inputs;
     setup.WaveSteepness = 22;
     result.helpFile = joinPath(directories.files2, "quorin_spec.chm");
-    if (directories.modelStem)
+    if (directories.modelStem) {
         setup.ModelName = *directories.modelStem;
-    else
-        readModelNameFile(directories.files1, setup, prompter);
+        result.where = "Model " + setup.ModelName;
+    } else {
+        result.where = readModelNameFile(directories.files1, setup, prompter);
+    }
 
     if (decimalSymbol == ',')
         prompter.ask(decimalCommaWarning(), Prompter::Buttons::OkCancel, Prompter::Icon::Critical);

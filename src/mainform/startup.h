@@ -28,6 +28,7 @@ StartupDirectories readStartupDirectories(const SettingsStore& store,
 struct StartupResult {
     MainInputs inputs; // what the view shows
     std::string helpFile; // the registered help file
+    std::string where; // the model in use and where it was named, or why there is none
 };
 
 // The main view's load: model.NAM, the help file, the decimal-comma warning,

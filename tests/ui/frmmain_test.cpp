@@ -297,12 +297,26 @@ TEST_F(FrmMainTest, WaveGridIsLaidOutWithHeadingsInFullAndTwipWidths)
         grid->verticalHeader()->maximumWidth());
     EXPECT_EQ(std::pair(waves.row(), waves.col()), std::pair(1, 1));
 
+    // At the window's least size the table has the widths it was laid out
+    // with; a larger window gives it more rows and more width, shared by its
+    // columns in proportion.
+    view.show();
+    view.resize(view.minimumSize());
+    QApplication::processEvents();
     EXPECT_EQ(grid->columnWidthTwips(0), 500);
     EXPECT_EQ(grid->columnWidthTwips(3), 600);
     const double dpi = grid->logicalDpiX();
     EXPECT_EQ(grid->width(), GridView::twipsToPixels(2 * grid->columnWidthTwips(1) + 1353, dpi));
     EXPECT_GT(GridView::twipsToPixels(grid->columnWidthTwips(1), dpi),
         grid->fontMetrics().horizontalAdvance("12.25"));
+    const QSize least(grid->columnWidth(0), grid->viewport()->height());
+    const int theory = grid->columnWidth(2);
+    view.resize(view.size() + QSize(300, 200));
+    QApplication::processEvents();
+    EXPECT_GE(grid->viewport()->height(), least.height() + 200);
+    EXPECT_NEAR(static_cast<double>(grid->columnWidth(0)) / least.width(),
+        static_cast<double>(grid->columnWidth(2)) / theory, 0.05);
+    EXPECT_GT(grid->columnWidth(2), theory);
 }
 
 TEST_F(FrmMainTest, GridCellsPublishTheirTexts)

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cstddef>
 
 namespace quorin {
 
@@ -234,9 +235,37 @@ void GridView::commitAndMove(int rowStep, int colStep)
     setFocus(Qt::OtherFocusReason);
 }
 
+void GridView::shareExtraWidth()
+{
+    leastWidths_.clear();
+    for (int c = 1; c < model_.cols(); ++c)
+        leastWidths_.push_back(columnWidth(c - 1));
+    spreadColumns();
+}
+
+void GridView::spreadColumns()
+{
+    if (leastWidths_.empty())
+        return;
+    int least = 0;
+    for (const int width : leastWidths_)
+        least += width;
+    const int extra = std::max(0, width() - minimumWidth());
+    int given = 0;
+    for (std::size_t i = 0; i < leastWidths_.size(); ++i) {
+        // The last column takes what rounding left over.
+        const int share = i + 1 == leastWidths_.size()
+            ? extra - given
+            : static_cast<int>(static_cast<long long>(extra) * leastWidths_[i] / least);
+        given += share;
+        setColumnWidth(static_cast<int>(i), leastWidths_[i] + share);
+    }
+}
+
 void GridView::resizeEvent(QResizeEvent* event)
 {
     QTableView::resizeEvent(event);
+    spreadColumns();
     placeEditor();
 }
 

@@ -39,7 +39,8 @@ class GridTableModel;
 // Clipboard keys: Ctrl+X, Ctrl+C and Ctrl+V on the grid ask for the range
 // command (rangeCommand). In the editor they edit its text, except Ctrl+V of
 // a clipboard text holding a TAB or a line end (a block copied from a
-// spreadsheet), which asks for the range Paste.
+// spreadsheet), which asks for the range Paste. Ctrl+Tab and Ctrl+Shift+Tab
+// leave the grid (or its editor) for the control after or before it.
 class GridView : public QTableView {
     Q_OBJECT
 public:
@@ -60,6 +61,10 @@ public:
     bool editorOpen() const;
     // Sets the editor's text as belonging to the current cell (Cut and Paste).
     void setEditorText(const QString& text);
+
+    // From now on the data columns keep their present widths as their least
+    // and share the width the grid has beyond its minimum width, in proportion.
+    void shareExtraWidth();
 
     // Text colour for a data row (an interpolated wave is shown in red).
     void setRowTextColor(int row, const QColor& color);
@@ -116,6 +121,9 @@ private:
     void editorFocusLost(Qt::FocusReason reason);
     void closeEditor();
     void focusControlBefore();
+    void focusControlAfter();
+    bool leaveByKey(QKeyEvent* event);
+    void spreadColumns();
     bool blockOnClipboard() const;
 
     bool moveByKey(QKeyEvent* event);
@@ -136,6 +144,7 @@ private:
     bool closingEditor_ = false;
     const Clipboard* clipboard_ = nullptr;
     std::vector<int> columnTwips_;
+    std::vector<int> leastWidths_; // the data columns' least widths once shared
 };
 
 } // namespace quorin

@@ -16,6 +16,8 @@ namespace quorin {
 
 bool GridView::editorKeyPress(QKeyEvent* event)
 {
+    if (leaveByKey(event))
+        return true;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -80,6 +82,32 @@ void GridView::editorFocusLost(Qt::FocusReason reason)
         editor_->setText(QString::fromStdString(model_.text(editorCell_->row, editorCell_->col)));
     }
     editor_->hide();
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab leave the grid, as in other tables.
+bool GridView::leaveByKey(QKeyEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
+    if (event->key() == Qt::Key_Backtab
+        || (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier)))
+        focusControlBefore();
+    else if (event->key() == Qt::Key_Tab)
+        focusControlAfter();
+    else
+        return false;
+    return true;
+}
+
+void GridView::focusControlAfter()
+{
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (!isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy()
+            && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 // Shift+Tab leaves the grid for the control before it, so that the
@@ -173,7 +201,7 @@ void GridView::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
-    if (rangeCommandKey(event)) {
+    if (rangeCommandKey(event) || leaveByKey(event)) {
         event->accept();
         emit gridKeyDown(event->key());
         return;

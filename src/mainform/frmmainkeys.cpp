@@ -1,0 +1,105 @@
+#include "mainform/frmmain.h"
+
+#include "common/qt/widgethelpers.h"
+
+#include <QRadioButton>
+
+#include <array>
+
+// The main view's keyboard: the Tab order and the option groups.
+namespace quorin {
+
+namespace {
+
+// Each frame read as a page: row by row, left to right; the option groups
+// each take one stop (their selected option).
+constexpr std::array kReadingOrder {
+    "txtBATNAM",
+    "Option1(0)",
+    "Option1(1)",
+    "Option1(2)",
+    "Option1(3)",
+    "Option1(4)",
+    "Option1(5)",
+    "Option1(6)",
+    "Option1(7)",
+    "Option6(1)",
+    "Option6(2)",
+    "Option6(3)",
+    "Command1",
+    "txtRETURN",
+    "txtBLOCKS",
+    "Check2",
+    "txtSTART(0)",
+    "Check3",
+    "txtSTARTDIR",
+    "txtSCF",
+    "txtSTRESS",
+    "chkJOINTS(0)",
+    "txtCurve(0)",
+    "chkJOINTS(1)",
+    "txtCurve(1)",
+    "Text1(3)",
+    "Text1(2)",
+    "Check1(0)",
+    "txtSTART(1)",
+    "cmdCREATE(0)",
+    "chkJOINTS(2)",
+    "txtCurve(2)",
+    "txtSTART(4)",
+    "chkJOINTS(3)",
+    "txtCurve(3)",
+    "Text1(0)",
+    "Text1(1)",
+    "Check1(1)",
+    "Option5(0)",
+    "Option5(1)",
+    "txtSTART(5)",
+    "txtSTART(3)",
+    "txtDesc",
+    "cmdCREATE(1)",
+    "txtWAVESTEP",
+    "txtDEPTH",
+    "Command2(0)",
+    "Command2(2)",
+    "Command2(1)",
+    "Grid2",
+    "Command3",
+    "Command4(0)",
+    "Command4(1)",
+    "cmdHELP",
+    "cmdQUIT",
+};
+
+// Only the selected option of a group takes the focus by Tab.
+void tabToSelected(QRadioButton* selected)
+{
+    for (QRadioButton* option :
+        selected->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        option->setFocusPolicy(option == selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+} // namespace
+
+void frmMain::setReadingOrder()
+{
+    QWidget* before = nullptr;
+    for (const char* name : kReadingOrder) {
+        QWidget* next = findChild<QWidget*>(QString::fromLatin1(name));
+        if (before && next)
+            setTabOrder(before, next);
+        before = next ? next : before;
+    }
+    // Tabbing into an option group lands on its selected option, so that
+    // Space there changes nothing; the arrow keys move between its options.
+    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+        connect(option, &QAbstractButton::toggled, this, [option](bool checked) {
+            if (checked)
+                tabToSelected(option);
+        });
+        if (option->isChecked())
+            tabToSelected(option);
+    }
+}
+
+} // namespace quorin
