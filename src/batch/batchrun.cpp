@@ -1,6 +1,7 @@
 #include "batch/batchrun.h"
 
 #include "batch/batchoptions.h"
+#include "batch/scatterrun.h"
 #include "batch/streamprompter.h"
 #include "mainform/commands.h"
 #include "mainform/session.h"
@@ -35,6 +36,8 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
     Session session;
     StartupResult start
         = startUp(directories, session.setup, session.waves, prompter, decimalSymbol);
+    if (options->command == BatchOptions::Command::Scatter)
+        return runScatter(options->scatter, session, prompter, decimalSymbol, out, err);
     if (auto applied = applyBatchOptions(*options, start.inputs, session); !applied) {
         err << "quorin-batch: " << applied.error().message << ". Try 'quorin-batch --help'.\n";
         return 2;

@@ -25,7 +25,14 @@ TEST(BatchOptions, UsageErrorsAreRefusedWithTheirReason)
         { { "create", "--static-only=yes" }, "--static-only takes no value" },
         { { "create", "--description", std::string(31, 'x') }, "more than 30 characters" },
         { { "create", "--default-waves", "20,3,22,22" }, "not available" },
-        { { "scatter", "1" }, "not available" },
+        { { "scatter" }, "needs the DIRECTION" },
+        { { "scatter", "1", "2" }, "unexpected argument '2'" },
+        { { "scatter", "1", "--import" }, "--import needs a value" },
+        { { "scatter", "1", "--steepness=yes" }, "--steepness takes no value" },
+        { { "scatter", "1", "--steepness", "--import", "f" }, "does not go with --import" },
+        { { "scatter", "1", "--years", "2" }, "go with --import only" },
+        { { "scatter", "1", "--waves", "w" }, "--waves does not go with scatter" },
+        { { "create", "--steepness" }, "go with scatter only" },
     };
     for (const auto& [args, reason] : cases) {
         const auto parsed = parseBatchOptions(args);
@@ -42,6 +49,21 @@ TEST(BatchOptions, TextsAreTakenExactlyAsGiven)
     EXPECT_EQ(options->command, BatchOptions::Command::Append);
     EXPECT_EQ(options->values.at("frequency-case"), "-");
     EXPECT_EQ(options->values.at("group-no"), " 7,5 ");
+    EXPECT_TRUE(options->overwrite);
+    EXPECT_EQ(options->model, "/m/JKT");
+}
+
+TEST(BatchOptions, ScatterTakesItsDirectionAndTextsAsGiven)
+{
+    const auto options = parseBatchOptions({ "--model", "/m/JKT", "scatter", " 03 ", "--import",
+        "cells.txt", "--scaling", "1,5", "--years=", "--overwrite" });
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->command, BatchOptions::Command::Scatter);
+    EXPECT_EQ(options->scatter.direction, " 03 ");
+    EXPECT_EQ(options->scatter.importFile, "cells.txt");
+    EXPECT_EQ(options->scatter.scaling, "1,5");
+    EXPECT_EQ(options->scatter.years, "");
+    EXPECT_FALSE(options->scatter.steepness);
     EXPECT_TRUE(options->overwrite);
     EXPECT_EQ(options->model, "/m/JKT");
 }
@@ -123,8 +145,10 @@ TEST(BatchOptions, HelpNamesEveryInputOptionAndCaption)
             EXPECT_NE(help.find(quotedName(field)), std::string::npos) << field.option;
         }
     }
-    for (const char* expected : { "--directions 1|2|3|4|4sym|6|8|12", "--[no-]static-only",
-             "--waves FILE", "--overwrite", "--model STEM", "--files1 DIR" })
+    for (const char* expected :
+        { "--directions 1|2|3|4|4sym|6|8|12", "--[no-]static-only", "--waves FILE", "--overwrite",
+            "--model STEM", "--files1 DIR", "scatter DIRECTION [MODEL] [--steepness]",
+            "--import FILE", "--scaling TEXT", "--years TEXT", "\"Overwrite existing data\"" })
         EXPECT_NE(help.find(expected), std::string::npos) << expected;
 }
 
