@@ -76,6 +76,8 @@ private:
     template <typename Control> Control* control(const QString& objectName) const;
     void applyClickRule(const InputField& field, int value);
     void createClicked(int index);
+    // "Edit Scatter Diagram": a fresh editor, modal over this view.
+    void editScatterDiagram();
 
     Session& session_;
     RunSetup& setup_;
