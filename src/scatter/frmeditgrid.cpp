@@ -96,10 +96,6 @@ void frmEditGrid::showTotals(const std::string& line)
 {
     Label1[2]->setText(qs(line));
     placeControls();
-    // A long totals line widens the window rather than being cut off.
-    const int right = Label1[2]->geometry().right() + 1;
-    if (right > width())
-        resize(right, height());
 }
 
 void frmEditGrid::Open()

@@ -47,6 +47,7 @@ private:
     void buildControls();
     void bindShortcuts();
     void placeControls();
+    int rowWidth() const; // the top row's controls and a margin
     void sizeGrid();
     void fitWindow();
 

@@ -174,9 +174,9 @@ void frmEditGrid::placeControls()
         { Check1, kCheck1, Check1->sizeHint() },
         { Label1[2], kLabel1[2], Label1[2]->sizeHint() },
     };
-    int height = px(kCommand2[0].height);
+    int rowHeight = px(kCommand2[0].height);
     for (const Place& place : row)
-        height = std::max(height, place.needed.height());
+        rowHeight = std::max(rowHeight, place.needed.height());
     // A control starts at its design place, moved right by as much as the
     // controls before it grew, and after the end of the text before it.
     int shift = 0;
@@ -187,9 +187,9 @@ void frmEditGrid::placeControls()
         int w = std::max(px(d.width), place.needed.width());
         int h = std::max(px(d.height), place.needed.height());
         if (picture)
-            w = h = std::max({ w, h, height });
+            w = h = std::max({ w, h, rowHeight });
         const int left = std::max(px(d.left) + shift, contentEnd + (contentEnd ? kGap : 0));
-        const int top = px(d.top) + h <= height ? px(d.top) : (height - h) / 2;
+        const int top = px(d.top) + h <= rowHeight ? px(d.top) : (rowHeight - h) / 2;
         place.widget->setGeometry(left, top, w, h);
         shift = left + w - px(d.left + d.width);
         contentEnd = left + (place.needed.width() > 0 ? place.needed.width() : w);
@@ -198,6 +198,14 @@ void frmEditGrid::placeControls()
     directionUp_->setGeometry(0, 0, spin.width(), spin.height() / 2);
     directionDown_->setGeometry(
         0, spin.height() / 2, spin.width(), spin.height() - spin.height() / 2);
+    // A long totals line widens the window rather than being cut off.
+    if (isVisible() && rowWidth() > width())
+        resize(rowWidth(), height());
+}
+
+int frmEditGrid::rowWidth() const
+{
+    return Label1[2]->geometry().right() + 1 + kGap;
 }
 
 void frmEditGrid::sizeGrid()
@@ -224,11 +232,10 @@ void frmEditGrid::fitWindow()
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QHeaderView& columns = *grid->horizontalHeader();
     const QHeaderView& rows = *grid->verticalHeader();
-    const int lastRight = Label1[2]->geometry().right() + 1;
     // The whole diagram in view, with room for a scroll bar when the screen is small.
     const int gridWidth = rows.width() + columns.length() + frame + scrollBar;
     const int gridHeight = columns.sizeHint().height() + rows.length() + frame;
-    QSize size(std::max({ GridView::twipsToPixels(kWindowTwips[0], dpi), lastRight, gridWidth }),
+    QSize size(std::max({ GridView::twipsToPixels(kWindowTwips[0], dpi), rowWidth(), gridWidth }),
         std::max(
             GridView::twipsToPixels(kWindowTwips[1], dpi), Command2[0]->height() + gridHeight));
     const QRect area = (parentWidget() ? parentWidget()->screen() : screen())->availableGeometry();
