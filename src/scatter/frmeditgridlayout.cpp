@@ -120,6 +120,8 @@ void frmEditGrid::buildControls()
     directionDown_->setArrowType(Qt::DownArrow);
     directionUp_->setAccessibleName(qs(text::directionUp));
     directionDown_->setAccessibleName(qs(text::directionDown));
+    directionUp_->setFocusPolicy(Qt::StrongFocus);
+    directionDown_->setFocusPolicy(Qt::StrongFocus);
     Text3[0] = box(this, indexed("Text3", 0), text::scalingFactor);
     Text3[1] = box(this, indexed("Text3", 1), text::years);
     Check1 = named(new QCheckBox(qs(text::steepness), this), QStringLiteral("Check1"));
