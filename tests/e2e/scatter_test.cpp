@@ -58,8 +58,6 @@ TEST(QuorinBatchScatter, FailuresAreToldOnStandardErrorWithTheirStatus)
     const Case cases[] = {
         { "missing diagram", { "scatter", "5", "--model", "JKT" }, 1,
             "Scatter Diagram not Found\n" },
-        { "short diagram", { "scatter", "3", "--model", "JKT", "--steepness" }, 1,
-            "Error in data file\nError in data file\n" },
         { "missing import", { "scatter", "1", "--model", "JKT", "--import", "none.txt" }, 2,
             "none.txt" },
         { "folder that is a file", { "scatter", "1", "--model", "plain/JKT", "--import", "plain" },
@@ -69,7 +67,6 @@ TEST(QuorinBatchScatter, FailuresAreToldOnStandardErrorWithTheirStatus)
         SCOPED_TRACE(c.name);
         TempDir dir;
         dir.write("plain", "7");
-        dir.write("JKT.DBS3", "3\r\n1\r\n1\r\n12.25 11.75\r\n");
         const BatchRun run = RunQuorinBatch(dir, c.args);
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.out, "");
