@@ -43,7 +43,12 @@ frmEditGrid::frmEditGrid(GridEdit& store, ScatterRun run, const Platform& platfo
     Form_Load();
 }
 
-frmEditGrid::~frmEditGrid() = default;
+frmEditGrid::~frmEditGrid()
+{
+    // The grid shows model_, a member that goes before the window's own
+    // clean-up (which still hides and repaints its children) runs.
+    delete grid;
+}
 
 void frmEditGrid::Form_Load()
 {
