@@ -151,6 +151,20 @@ Result<std::string> optionValue(const InputField& field, const std::string& name
     return value;
 }
 
+// Scatter takes its own options and none of the inputs; create and append take none of scatter's.
+Result<void> checkCommandOptions(const BatchOptions& options)
+{
+    if (options.command != BatchOptions::Command::Scatter) {
+        if (options.scatter.any())
+            return fail("the options --steepness, --import, --scaling and --years go with "
+                        "scatter only");
+        return {};
+    }
+    if (!options.values.empty())
+        return fail("the option --" + options.values.begin()->first + " does not go with scatter");
+    return checkScatterOptions(options.scatter);
+}
+
 } // namespace
 
 Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
@@ -159,6 +173,10 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!arg.starts_with("--")) {
+            if (result.command == BatchOptions::Command::Scatter && !result.scatter.direction) {
+                result.scatter.direction = arg;
+                continue;
+            }
             if (result.command != BatchOptions::Command::None)
                 return fail("unexpected argument '" + arg + "'");
             if (arg == "create")
@@ -166,7 +184,7 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
             else if (arg == "append")
                 result.command = BatchOptions::Command::Append;
             else if (arg == "scatter")
-                return fail("the command 'scatter' is not available in this version");
+                result.command = BatchOptions::Command::Scatter;
             else
                 return fail("unknown command '" + arg + "'");
             continue;
@@ -193,6 +211,11 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
                 = inlineValue ? *inlineValue : args[++i];
             continue;
         }
+        const auto scatterOption = takeScatterOption(name, inlineValue, args, i, result.scatter);
+        if (!scatterOption)
+            return std::unexpected(scatterOption.error());
+        if (*scatterOption)
+            continue;
         const bool negated = name.starts_with("no-");
         const InputField* field = findOption(negated ? name.substr(3) : name);
         if (!field || (negated && field->kind != InputKind::Switch))
@@ -203,7 +226,9 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
         result.values.insert_or_assign(std::string(field->option), *value);
     }
     if (result.command == BatchOptions::Command::None)
-        return fail("no command given (create or append)");
+        return fail("no command given (create, append or scatter)");
+    if (auto scatter = checkCommandOptions(result); !scatter)
+        return std::unexpected(scatter.error());
     return result;
 }
 
@@ -250,8 +275,12 @@ Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, 
 std::string batchHelpText()
 {
     std::string text = "Usage: quorin-batch create|append [MODEL] [INPUTS] [--overwrite]\n"
+                       "       quorin-batch scatter DIRECTION [MODEL] [--steepness]\n"
+                       "       quorin-batch scatter DIRECTION [MODEL] --import FILE "
+                       "[--scaling TEXT] [--years TEXT] [--overwrite]\n"
                        "       quorin-batch --help | --version\n\n"
-                       "Runs Create or Append of the main view without a window.\n\n"
+                       "Runs Create or Append of the main view, or Open or Save of the scatter "
+                       "diagram editor, without a window.\n\n"
                        "Model (first that applies):\n"
                        "  --model STEM        the model file stem; model.NAM is not read\n"
                        "  --files1 DIR        the folder that holds model.NAM, in place of the "
@@ -267,7 +296,9 @@ std::string batchHelpText()
     }
     text += "\n  --overwrite" + std::string(33, ' ')
         + "answers Yes to \"Fatige Batch File Exist - Overwrite\"\n"
-          "\nExit status: 0 done, 1 the command stopped (a message says why), 2 usage error.\n";
+          "\n"
+        + scatterHelpText()
+        + "\nExit status: 0 done, 1 the command stopped (a message says why), 2 usage error.\n";
     return text;
 }
 

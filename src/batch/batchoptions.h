@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/scatteroptions.h"
 #include "common/prompter.h"
 #include "common/result.h"
 #include "mainform/session.h"
@@ -16,12 +17,13 @@ namespace quorin {
 // the inputs to set, kept by option name so that they apply in the order of
 // the table of inputs whatever order they were given in.
 struct BatchOptions {
-    enum class Command { None, Create, Append, Help, Version };
+    enum class Command { None, Create, Append, Scatter, Help, Version };
     Command command = Command::None;
     std::optional<std::string> model;
     std::optional<std::string> files1;
     bool overwrite = false;
     std::map<std::string, std::string, std::less<>> values; // option name without "--" -> its text
+    ScatterOptions scatter;
 };
 
 // Parses the arguments after the program name; a usage error fails with a

@@ -1,6 +1,7 @@
 #include "batch/batchrun.h"
 
 #include "batch/batchoptions.h"
+#include "batch/scatterrun.h"
 #include "batch/streamprompter.h"
 #include "mainform/commands.h"
 #include "mainform/session.h"
@@ -35,6 +36,9 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
     Session session;
     StartupResult start
         = startUp(directories, session.setup, session.waves, prompter, decimalSymbol);
+    DiskFiles files;
+    if (options->command == BatchOptions::Command::Scatter)
+        return runScatter(options->scatter, session, prompter, files, decimalSymbol, out, err);
     if (auto applied = applyBatchOptions(*options, start.inputs, session, prompter, decimalSymbol);
         !applied) {
         // Refused default waves have been told: the command stops.
@@ -44,7 +48,6 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
         return 2;
     }
 
-    DiskFiles files;
     const CommandContext context { prompter, files, clock, decimalSymbol };
     const auto written = options->command == BatchOptions::Command::Create
         ? createCommand(start.inputs, session.waves, session.setup, context)

@@ -6,6 +6,7 @@
 #include "common/qt/widgethelpers.h"
 #include "mainform/captions.h"
 #include "run/inputtable.h"
+#include "scatter/frmeditgrid.h"
 #include "wavetable/wavegrid.h"
 
 #include <QAbstractButton>
@@ -293,6 +294,13 @@ void frmMain::createClicked(int index)
         return;
     }
     showOutcome(outcome);
+}
+
+void frmMain::editScatterDiagram()
+{
+    frmEditGrid editor(
+        session_.scatter, { setup_.ModelName, setup_.SpectrumType }, platform_, this);
+    editor.exec();
 }
 
 } // namespace quorin

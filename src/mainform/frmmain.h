@@ -90,6 +90,8 @@ private:
     void createClicked(int index);
     void bindWaveCommands();
     void showInterpolatedRows();
+    // "Edit Scatter Diagram": a fresh editor, modal over this view.
+    void editScatterDiagram();
 
     Session& session_;
     RunSetup& setup_;

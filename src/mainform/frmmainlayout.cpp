@@ -188,6 +188,7 @@ QGroupBox* frmMain::buildSpectrum()
     }
     Command1 = named(new QPushButton(qs(caption::editScatter), Frame4), QStringLiteral("Command1"));
     column->addWidget(Command1);
+    connect(Command1, &QPushButton::clicked, this, &frmMain::editScatterDiagram);
     column->addStretch();
     return Frame4;
 }

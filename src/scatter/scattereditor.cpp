@@ -1,5 +1,6 @@
 #include "scatter/scattereditor.h"
 
+#include "common/gridclipboard.h"
 #include "common/numberforms.h"
 #include "common/numberreading.h"
 #include "scatter/scatterread.h"
@@ -52,6 +53,13 @@ std::string stepDirectionUp(const std::string& text, char decimalSymbol)
 {
     const double value = readLenient(text);
     return value < kHighestDirection ? textForm(value + 1, Precision::Double, decimalSymbol) : text;
+}
+
+void pasteScatter(GridModel& grid, const std::string& text)
+{
+    if (!text.empty())
+        grid.setRangeText(text);
+    stripLeadingCharacters(grid);
 }
 
 std::string gridText(const GridModel& grid)

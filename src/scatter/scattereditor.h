@@ -34,6 +34,11 @@ std::string totalsLine(const GridEdit& store, char decimalSymbol);
 std::string stepDirectionDown(const std::string& text, char decimalSymbol);
 std::string stepDirectionUp(const std::string& text, char decimalSymbol);
 
+// Paste: the text, unless empty, fills the selection as range text; then the
+// clean-up removes one leading character below "0" from each cell from the
+// current cell to the selection end (stripLeadingCharacters).
+void pasteScatter(GridModel& grid, const std::string& text);
+
 // Every row of the grid, headings included: its cells joined by TAB, each row
 // ended by a line feed.
 std::string gridText(const GridModel& grid);

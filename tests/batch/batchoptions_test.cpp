@@ -26,7 +26,11 @@ TEST(BatchOptions, UsageErrorsAreRefusedWithTheirReason)
         { { "create", "--static-only=yes" }, "--static-only takes no value" },
         { { "create", "--description", std::string(31, 'x') }, "more than 30 characters" },
         { { "create", "--default-waves", "20,3,22" }, "--default-waves takes N,MIN,MAX,STEEP" },
-        { { "scatter", "1" }, "not available" },
+        { { "scatter" }, "needs the DIRECTION" },
+        { { "scatter", "1", "--steepness", "--import", "f" }, "does not go with --import" },
+        { { "scatter", "1", "--years", "2" }, "go with --import only" },
+        { { "scatter", "1", "--waves", "w" }, "--waves does not go with scatter" },
+        { { "create", "--steepness" }, "go with scatter only" },
     };
     for (const auto& [args, reason] : cases) {
         const auto parsed = parseBatchOptions(args);
@@ -43,6 +47,21 @@ TEST(BatchOptions, TextsAreTakenExactlyAsGiven)
     EXPECT_EQ(options->command, BatchOptions::Command::Append);
     EXPECT_EQ(options->values.at("frequency-case"), "-");
     EXPECT_EQ(options->values.at("group-no"), " 7,5 ");
+    EXPECT_TRUE(options->overwrite);
+    EXPECT_EQ(options->model, "/m/JKT");
+}
+
+TEST(BatchOptions, ScatterTakesItsDirectionAndTextsAsGiven)
+{
+    const auto options = parseBatchOptions({ "--model", "/m/JKT", "scatter", " 03 ", "--import",
+        "cells.txt", "--scaling", "1,5", "--years=", "--overwrite" });
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->command, BatchOptions::Command::Scatter);
+    EXPECT_EQ(options->scatter.direction, " 03 ");
+    EXPECT_EQ(options->scatter.importFile, "cells.txt");
+    EXPECT_EQ(options->scatter.scaling, "1,5");
+    EXPECT_EQ(options->scatter.years, "");
+    EXPECT_FALSE(options->scatter.steepness);
     EXPECT_TRUE(options->overwrite);
     EXPECT_EQ(options->model, "/m/JKT");
 }
@@ -168,7 +187,9 @@ TEST(BatchOptions, HelpNamesEveryInputOptionAndCaption)
     }
     for (const char* expected :
         { "--directions 1|2|3|4|4sym|6|8|12", "--[no-]static-only", "--waves FILE",
-            "--default-waves N,MIN,MAX,STEEP", "--overwrite", "--model STEM", "--files1 DIR" })
+            "--default-waves N,MIN,MAX,STEEP", "--overwrite", "--model STEM", "--files1 DIR",
+            "scatter DIRECTION [MODEL] [--steepness]", "--import FILE", "--scaling TEXT",
+            "--years TEXT" })
         EXPECT_NE(help.find(expected), std::string::npos) << expected;
 }
 

@@ -1,0 +1,78 @@
+#include "e2e/batchrunner.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorin::test {
+namespace {
+
+// The line of a file (1-based), without its CR LF.
+std::string Line(const std::string& text, int number)
+{
+    std::size_t start = 0;
+    for (int line = 1; line < number; ++line)
+        start = text.find("\r\n", start) + 2;
+    return text.substr(start, text.find("\r\n", start) - start);
+}
+
+TEST(QuorinBatchScatter, ImportPastesASpreadsheetAndSavesWithTheModelsSpectrum)
+{
+    TempDir dir;
+    dir.write("JKT.WAV", "");
+    // The model's settings file restores the spectrum type a saved diagram records.
+    ASSERT_EQ(RunQuorinBatch(dir, { "create", "--model", "JKT", "--spectrum", "1" }).status, 0);
+    dir.write("cells.txt", "\t 5\r\n3\t4.5\r\n");
+    const std::vector<std::string> import
+        = { "scatter", "2", "--model", "JKT", "--import", "cells.txt", "--years", "2" };
+
+    const BatchRun first = RunQuorinBatch(dir, import);
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, "Wrote JKT.DBS2\n");
+    const std::string saved = dir.read("JKT.DBS2");
+    EXPECT_EQ(Line(saved, 1) + "|" + Line(saved, 2) + "|" + Line(saved, 3), "1|1|2");
+    EXPECT_EQ(Line(saved, 6).substr(0, 9), " 0  5  0 ");
+    EXPECT_EQ(Line(saved, 6).substr(18 * 3, 8), " 3  4.5 ") << "the line feed is stripped";
+
+    // An existing file is replaced only when --overwrite answers the question.
+    dir.write("cells.txt", "9");
+    const BatchRun refused = RunQuorinBatch(dir, import);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Overwrite existing data\n");
+    EXPECT_EQ(dir.read("JKT.DBS2"), saved);
+    std::vector<std::string> overwrite = import;
+    overwrite.push_back("--overwrite");
+    EXPECT_EQ(RunQuorinBatch(dir, overwrite).status, 0);
+    EXPECT_EQ(Line(dir.read("JKT.DBS2"), 6).substr(0, 6), " 9  0 ");
+}
+
+TEST(QuorinBatchScatter, FailuresAreToldOnStandardErrorWithTheirStatus)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        { "missing diagram", { "scatter", "5", "--model", "JKT" }, 1,
+            "Scatter Diagram not Found\n" },
+        { "missing import", { "scatter", "1", "--model", "JKT", "--import", "none.txt" }, 2,
+            "none.txt" },
+        { "folder that is a file", { "scatter", "1", "--model", "plain/JKT", "--import", "plain" },
+            1, "plain/JKT.DBS1: Not a directory" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        dir.write("plain", "7");
+        const BatchRun run = RunQuorinBatch(dir, c.args);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+} // namespace
+} // namespace quorin::test
