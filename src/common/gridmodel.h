@@ -13,7 +13,7 @@ public:
     // The current cell is about to change; the model still names the cell being left.
     virtual void leavingCell() { }
     virtual void cellChanged(int row, int col) { (void)row, (void)col; }
-    // Current cell, selection end or the whole content changed.
+    // The current cell or the selection end moved.
     virtual void cursorChanged() { }
 };
 

@@ -3,6 +3,7 @@
 #include "common/qt/gridview.h"
 #include "common/qt/qtprompter.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -51,6 +53,8 @@ protected:
         layout->addWidget(other);
         layout->addWidget(view);
         layout->addWidget(button);
+        modelRules = std::make_unique<QAbstractItemModelTester>(
+            view->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         window.resize(420, 520);
         window.show();
         window.activateWindow();
@@ -134,12 +138,17 @@ protected:
     QWidget window;
     QLineEdit* other = nullptr;
     GridView* view = nullptr;
+    // Checks every change the table model announces against Qt's model rules.
+    std::unique_ptr<QAbstractItemModelTester> modelRules;
     QPushButton* button = nullptr;
 };
 
 TEST_F(GridViewTest, NotificationsFollowWhatTheGridDid)
 {
+    QSignalSpy changed(view->model(), &QAbstractItemModel::dataChanged);
     model.setCurrent(3, 3);
+    model.setSelectionEnd(5, 2);
+    EXPECT_EQ(changed.count(), 0) << "a cursor move changes no cell";
     QSignalSpy down(view, &GridView::gridMouseDown);
     QSignalSpy clicked(view, &GridView::gridClicked);
     QSignalSpy focused(view, &GridView::gridFocusGained);

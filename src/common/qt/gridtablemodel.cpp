@@ -67,13 +67,6 @@ void GridTableModel::cellChanged(int row, int col)
     }
 }
 
-void GridTableModel::contentChanged()
-{
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
-}
-
 void GridTableModel::setRowTextColor(int row, const QColor& color)
 {
     if (row < 1 || row >= grid_.rows())

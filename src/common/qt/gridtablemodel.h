@@ -27,8 +27,6 @@ public:
     QModelIndex cellIndex(int row, int col) const;
     // Grid cell (row, col) holds a new text.
     void cellChanged(int row, int col);
-    // Any cell may hold a new text.
-    void contentChanged();
     // An invalid colour gives the row the view's own text colour back.
     void setRowTextColor(int row, const QColor& color);
 

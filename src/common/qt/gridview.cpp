@@ -163,7 +163,6 @@ void GridView::modelCellChanged(int row, int col)
 
 void GridView::modelCursorChanged()
 {
-    tableModel_->contentChanged();
     syncSelection();
     // An open editor always edits the current cell.
     if (!editor_->isHidden() && editorCell_ != currentCell())
