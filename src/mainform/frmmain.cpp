@@ -52,11 +52,6 @@ void selectOption(QRadioButton* option, bool checked)
 
 } // namespace
 
-template <typename Control> Control* frmMain::control(const QString& objectName) const
-{
-    return findChild<Control*>(objectName);
-}
-
 namespace {
 
 // The command's questions and messages show with the normal pointer.
@@ -115,6 +110,7 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     showInputs(MainInputs {});
     bindClickRules();
     setReadingOrder();
+    bindInputHints();
     bindWaveCommands();
     // Every command acts on what the view shows: a button pressed in any way
     // takes the focus first, which closes the cell editor.

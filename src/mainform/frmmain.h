@@ -85,7 +85,13 @@ private:
     // or assistive technology toggling it (but not showInputs itself).
     void bindClickRules();
     void setReadingOrder();
-    template <typename Control> Control* control(const QString& objectName) const;
+    void bindInputHints();
+    void showBoxHint(QLineEdit* box);
+    void showWaveHints();
+    template <typename Control> Control* control(const QString& objectName) const
+    {
+        return findChild<Control*>(objectName);
+    }
     void applyClickRule(const InputField& field, int value);
     void createClicked(int index);
     void bindWaveCommands();

@@ -124,6 +124,7 @@ void frmMain::buildView()
     auto* page = named(new QScrollArea(this), QStringLiteral("page"));
     page->setFrameShape(QFrame::NoFrame);
     page->setWidgetResizable(true);
+    page->setFocusPolicy(Qt::NoFocus);
 
     auto* left = new QVBoxLayout;
     left->addLayout(buildTopBand());

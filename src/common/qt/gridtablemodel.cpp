@@ -30,6 +30,12 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
         if (const auto it = rowColors_.constFind(row); it != rowColors_.constEnd())
             return *it;
         return {};
+    case Qt::ToolTipRole:
+        return notes_.value(key(row, index.column() + 1));
+    case Qt::BackgroundRole:
+        if (notes_.contains(key(row, index.column() + 1)))
+            return noteTint_;
+        return {};
     default:
         return {};
     }
@@ -76,6 +82,27 @@ void GridTableModel::setRowTextColor(int row, const QColor& color)
     else
         rowColors_.remove(row);
     emit dataChanged(cellIndex(row, 1), cellIndex(row, columnCount()), { Qt::ForegroundRole });
+}
+
+void GridTableModel::setCellNotes(const std::vector<CellNote>& notes, const QColor& tint)
+{
+    QHash<int, QString> next;
+    for (const CellNote& note : notes)
+        if (note.row > 0 && note.row < grid_.rows() && note.col > 0 && note.col < grid_.cols())
+            next.insert(key(note.row, note.col), note.text);
+    std::swap(notes_, next);
+    noteTint_ = tint;
+    // Only the cells whose note came, went or changed are announced.
+    const auto announce = [this](int cellKey) {
+        const QModelIndex cell = cellIndex(cellKey / grid_.cols(), cellKey % grid_.cols());
+        emit dataChanged(cell, cell, { Qt::ToolTipRole, Qt::BackgroundRole });
+    };
+    for (auto it = notes_.cbegin(); it != notes_.cend(); ++it)
+        if (next.value(it.key()) != it.value())
+            announce(it.key());
+    for (auto it = next.cbegin(); it != next.cend(); ++it)
+        if (!notes_.contains(it.key()))
+            announce(it.key());
 }
 
 } // namespace quorin

@@ -5,8 +5,18 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHash>
+#include <QString>
+
+#include <vector>
 
 namespace quorin {
+
+// A note on a data cell of a grid: shown as its tool tip over a tinted cell.
+struct CellNote {
+    int row;
+    int col;
+    QString text;
+};
 
 // A GridModel as Qt sees a table: row 0 gives the column headers, column 0
 // the row headers, and the data cells of the grid are the table's cells (grid
@@ -29,10 +39,16 @@ public:
     void cellChanged(int row, int col);
     // An invalid colour gives the row the view's own text colour back.
     void setRowTextColor(int row, const QColor& color);
+    // Notes on cells (a tool tip over a tinted cell), replacing the last ones.
+    void setCellNotes(const std::vector<CellNote>& notes, const QColor& tint);
 
 private:
+    int key(int row, int col) const { return row * grid_.cols() + col; }
+
     GridModel& grid_;
     QHash<int, QColor> rowColors_;
+    QHash<int, QString> notes_;
+    QColor noteTint_;
 };
 
 } // namespace quorin

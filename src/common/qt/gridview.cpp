@@ -234,6 +234,11 @@ void GridView::commitAndMove(int rowStep, int colStep)
     setFocus(Qt::OtherFocusReason);
 }
 
+void GridView::setCellNotes(const std::vector<CellNote>& notes, const QColor& tint)
+{
+    tableModel_->setCellNotes(notes, tint);
+}
+
 void GridView::shareExtraWidth()
 {
     leastWidths_.clear();

@@ -2,6 +2,7 @@
 
 #include "common/clipboard.h"
 #include "common/gridmodel.h"
+#include "common/qt/gridtablemodel.h"
 
 #include <QTableView>
 
@@ -12,8 +13,6 @@
 class QLineEdit;
 
 namespace quorin {
-
-class GridTableModel;
 
 // The grid widget both grids of the product use: a table over a GridModel
 // (row 0 and column 0 shown as the fixed headings) with a single-line
@@ -68,6 +67,9 @@ public:
 
     // Text colour for a data row (an interpolated wave is shown in red).
     void setRowTextColor(int row, const QColor& color);
+    // Notes shown on data cells: each such cell is tinted with `tint` and
+    // gives its note as its tool tip. The notes replace the last ones.
+    void setCellNotes(const std::vector<CellNote>& notes, const QColor& tint);
 
     enum class RangeCommand { Cut, Copy, Paste };
     Q_ENUM(RangeCommand)
