@@ -14,5 +14,6 @@ int main(int argc, char* argv[])
     const quorin::QtSettingsStore store;
     const quorin::QtClock clock;
     const quorin::QtNumberFormat format;
-    return quorin::runBatch(args, store, clock, format.decimalSymbol(), std::cout, std::cerr);
+    return quorin::runBatch(
+        args, store, clock, format.decimalSymbol(), std::cin, std::cout, std::cerr);
 }

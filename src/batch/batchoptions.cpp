@@ -49,10 +49,35 @@ std::string valuePlaceholder(const InputField& field)
     return "";
 }
 
-// Every row is emptied, then row k takes line k of the file, its cells split at TAB.
-Result<void> loadWaves(GridModel& waves, const std::string& file)
+// The cells of a line of a wave file: split at TAB or, on a line without a
+// TAB, at runs of spaces (leading and trailing spaces ignored).
+std::vector<std::string> waveCells(const std::string& line)
 {
-    const auto content = readWholeFile(file);
+    std::vector<std::string> cells(1);
+    if (line.find('\t') != std::string::npos) {
+        for (const char ch : line) {
+            if (ch == '\t')
+                cells.emplace_back();
+            else
+                cells.back().push_back(ch);
+        }
+        return cells;
+    }
+    for (const char ch : line) {
+        if (ch != ' ')
+            cells.back().push_back(ch);
+        else if (!cells.back().empty())
+            cells.emplace_back();
+    }
+    if (cells.size() > 1 && cells.back().empty())
+        cells.pop_back();
+    return cells;
+}
+
+// Every row is emptied, then row k takes line k of the file.
+Result<void> loadWaves(GridModel& waves, const std::string& file, const BatchOptions& options)
+{
+    const auto content = file == "-" ? options.standardInput : readWholeFile(file);
     if (!content)
         return fail("cannot read the wave file " + file, file);
     for (int r = 1; r < waves.rows(); ++r)
@@ -65,14 +90,9 @@ Result<void> loadWaves(GridModel& waves, const std::string& file)
         pos = end;
         if (pos < content->size())
             pos += (content->compare(pos, 2, "\r\n") == 0) ? 2 : 1;
-        std::size_t cellStart = 0;
-        for (int col = 1; col <= 3; ++col) {
-            const std::size_t tab = std::min(line.find('\t', cellStart), line.size());
-            waves.setText(row, col, line.substr(cellStart, tab - cellStart));
-            if (tab == line.size())
-                break;
-            cellStart = tab + 1;
-        }
+        const std::vector<std::string> cells = waveCells(line);
+        for (std::size_t col = 0; col < std::min<std::size_t>(cells.size(), 3); ++col)
+            waves.setText(row, static_cast<int>(col) + 1, cells[col]);
     }
     return {};
 }
@@ -172,6 +192,10 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
     BatchOptions result;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "-h" || (arg == "help" && result.command == BatchOptions::Command::None)) {
+            result.command = BatchOptions::Command::Help;
+            return result;
+        }
         if (!arg.starts_with("--")) {
             if (result.command == BatchOptions::Command::Scatter && !result.scatter.direction) {
                 result.scatter.direction = arg;
@@ -200,8 +224,8 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
                 = name == "help" ? BatchOptions::Command::Help : BatchOptions::Command::Version;
             return result;
         }
-        if (name == "overwrite") {
-            result.overwrite = true;
+        if (name == "overwrite" || name == "defaults") {
+            (name == "overwrite" ? result.overwrite : result.defaults) = true;
             continue;
         }
         if (name == "model" || name == "files1") {
@@ -259,7 +283,7 @@ Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, 
             break;
         }
         case InputKind::WaveFile:
-            if (auto loaded = loadWaves(session.waves, value); !loaded)
+            if (auto loaded = loadWaves(session.waves, value, options); !loaded)
                 return loaded;
             break;
         case InputKind::DefaultWaves:
@@ -278,14 +302,21 @@ std::string batchHelpText()
                        "       quorin-batch scatter DIRECTION [MODEL] [--steepness]\n"
                        "       quorin-batch scatter DIRECTION [MODEL] --import FILE "
                        "[--scaling TEXT] [--years TEXT] [--overwrite]\n"
-                       "       quorin-batch --help | --version\n\n"
+                       "       quorin-batch --help | -h | help | --version\n\n"
                        "Runs Create or Append of the main view, or Open or Save of the scatter "
                        "diagram editor, without a window.\n\n"
                        "Model (first that applies):\n"
                        "  --model STEM        the model file stem; model.NAM is not read\n"
                        "  --files1 DIR        the folder that holds model.NAM, in place of the "
                        "stored setting Files1\n\n"
-                       "Inputs, applied in this order after the model's saved settings:\n";
+                       "Start: the inputs start as the main view starts, from the model's "
+                       "settings file (the stem\n"
+                       "followed by .DFS), which every create or append writes anew: the next "
+                       "run starts\n"
+                       "from the inputs of the last one.\n"
+                       "  --defaults          start from the main view's defaults; the settings "
+                       "file is not read\n\n"
+                       "Inputs, applied in this order after the start:\n";
     for (const InputField& field : inputFields()) {
         const std::string value = valuePlaceholder(field);
         const std::string prefix = field.kind == InputKind::Switch ? "  --[no-]" : "  --";

@@ -7,14 +7,24 @@
 #include "mainform/session.h"
 #include "mainform/startup.h"
 
+#include <iterator>
+
 namespace quorin {
 
 namespace {
 const char* const kVersion = "quorin-batch 0.1.0";
 }
 
+void tellFailure(const Failure& failure, std::ostream& err)
+{
+    if (!failure.message.empty())
+        err << failure.message << '\n';
+    else if (!failure.file.empty()) // a message box said what; this is where
+        err << "File: " << failure.file << '\n';
+}
+
 int runBatch(const std::vector<std::string>& args, const SettingsStore& store, const Clock& clock,
-    char decimalSymbol, std::ostream& out, std::ostream& err)
+    char decimalSymbol, std::istream& in, std::ostream& out, std::ostream& err)
 {
     const auto options = parseBatchOptions(args);
     if (!options) {
@@ -33,13 +43,18 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
     StreamPrompter prompter(err, options->overwrite);
     StartupDirectories directories = readStartupDirectories(store, options->files1, std::nullopt);
     directories.modelStem = options->model;
+    directories.readSettingsFile = !options->defaults;
+    BatchOptions given = *options;
+    if (const auto waves = given.values.find("waves");
+        waves != given.values.end() && waves->second == "-")
+        given.standardInput = std::string(std::istreambuf_iterator<char>(in), {});
     Session session;
     StartupResult start
         = startUp(directories, session.setup, session.waves, prompter, decimalSymbol);
     DiskFiles files;
     if (options->command == BatchOptions::Command::Scatter)
         return runScatter(options->scatter, session, prompter, files, decimalSymbol, out, err);
-    if (auto applied = applyBatchOptions(*options, start.inputs, session, prompter, decimalSymbol);
+    if (auto applied = applyBatchOptions(given, start.inputs, session, prompter, decimalSymbol);
         !applied) {
         // Refused default waves have been told: the command stops.
         if (applied.error().message.empty())
@@ -56,8 +71,7 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
         out << *written << '\n';
         return 0;
     }
-    if (!written.error().message.empty())
-        err << written.error().message << '\n';
+    tellFailure(written.error(), err);
     return 1;
 }
 

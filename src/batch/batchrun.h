@@ -3,6 +3,9 @@
 #include "common/clock.h"
 #include "common/settingsstore.h"
 
+#include "common/result.h"
+
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +15,10 @@ namespace quorin {
 // Runs quorin-batch with the arguments after the program name; returns the
 // exit status (0 done, 1 the command stopped, 2 usage error).
 int runBatch(const std::vector<std::string>& args, const SettingsStore& store, const Clock& clock,
-    char decimalSymbol, std::ostream& out, std::ostream& err);
+    char decimalSymbol, std::istream& in, std::ostream& out, std::ostream& err);
+
+// A command's failure on standard error: its message, or, when a message box
+// has said what went wrong, the file it is about.
+void tellFailure(const Failure& failure, std::ostream& err);
 
 } // namespace quorin

@@ -1,5 +1,6 @@
 #include "batch/scatterrun.h"
 
+#include "batch/batchrun.h"
 #include "common/textfile.h"
 #include "scatter/scattereditor.h"
 #include "scatter/scattersave.h"
@@ -27,6 +28,8 @@ int importDiagram(const ScatterOptions& options, Session& session, ScatterContex
     grid.setSelectionEnd(grid.rows() - 1, grid.cols() - 1);
     pasteScatter(grid, *text);
     const auto saved = SaveScatter(session.scatter, context);
+    if (!saved)
+        tellFailure(saved.error(), err);
     if (!saved || *saved != ScatterSaved::Written)
         return 1;
     out << "Wrote " << session.scatter.ScatterFileName << '\n';
@@ -48,8 +51,10 @@ int runScatter(const ScatterOptions& options, Session& session, Prompter& prompt
         return importDiagram(options, session, context, out, err);
 
     const ScatterOpened opened = openScatter(session.scatter, context, options.steepness);
-    if (!opened.read)
+    if (!opened.read) {
+        tellFailure(opened.read.error(), err);
         return 1;
+    }
     out << gridText(grid) << opened.totalsLine << '\n';
     return 0;
 }

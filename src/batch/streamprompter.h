@@ -7,8 +7,9 @@
 namespace quorin {
 
 // Message boxes without a window: every message goes to a stream word for
-// word (CR between lines becomes a line end); Yes/No questions are answered
-// from the command line, OK/Cancel with OK.
+// word (CR between lines becomes a line end), OK/Cancel answered OK. A Yes/No
+// question is answered from --overwrite: Yes without a word, or No after the
+// question and how to answer Yes.
 class StreamPrompter : public Prompter {
 public:
     StreamPrompter(std::ostream& out, bool answerYes)

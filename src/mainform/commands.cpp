@@ -136,7 +136,8 @@ Result<std::string> run(Kind kind, const MainInputs& in, const GridModel& waves,
 
     copyInputs(in, waves, setup, decimal);
     if (!fileExists(setup.ModelName + ".WAV"))
-        return told(context.prompter, { "WAV Data does not exist" }, Prompter::Icon::None);
+        return told(context.prompter, { "WAV Data does not exist", setup.ModelName + ".WAV" },
+            Prompter::Icon::None);
 
     const SettingsFile saved = takeRunValues(in, waves, setup, decimal);
     if (auto written = saveSettingsFile(context.files, setup.ModelName + ".DFS", saved); !written) {

@@ -127,7 +127,7 @@ StartupResult startUp(const StartupDirectories& directories, RunSetup& setup, Gr
     setup.SpectrumType = "3";
 
     const std::string settingsPath = setup.ModelName + ".DFS";
-    if (!fileExists(settingsPath))
+    if (!directories.readSettingsFile || !fileExists(settingsPath))
         return result;
     const auto content = readWholeFile(settingsPath);
     const auto saved

@@ -17,6 +17,8 @@ struct StartupDirectories {
     std::string files2;
     // A model stem given directly (quorin-batch --model): model.NAM is not read.
     std::optional<std::string> modelStem;
+    // Whether the model's settings file restores the inputs (quorin-batch --defaults: not).
+    bool readSettingsFile = true;
 };
 
 // The stored settings "Files1" and "Files2" of application "Velmar", section

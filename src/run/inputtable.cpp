@@ -19,10 +19,14 @@ constexpr auto kDirectionChoices = [] {
     return choices;
 }();
 
-constexpr std::array<Choice, 3> kSpectrumChoices { {
+// A choice without a caption is another name for an option.
+constexpr std::array<Choice, 6> kSpectrumChoices { {
     { "1", 1, "ITTC Spectrum" },
     { "2", 2, "Pierson-Moskowitz PM" },
     { "3", 3, "JONSWAP " },
+    { "ittc", 1, {} },
+    { "pm", 2, {} },
+    { "jonswap", 3, {} },
 } };
 
 constexpr std::array<Choice, 2> kGroupChoices { {

@@ -20,7 +20,8 @@ enum class InputKind {
     DefaultWaves, // Generate Default Waves with the four texts N,MIN,MAX,STEEP, then OK
 };
 
-// One option button of an option group.
+// One option button of an option group; a choice without a caption is
+// another quorin-batch name for the option of its element.
 struct Choice {
     std::string_view name; // quorin-batch's value
     int element; // the option button's index

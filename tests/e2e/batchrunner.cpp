@@ -24,9 +24,10 @@ std::string Quote(const std::string& word)
 
 } // namespace
 
-BatchRun RunQuorinBatch(
-    const TempDir& dir, const std::vector<std::string>& args, const std::vector<std::string>& env)
+BatchRun RunQuorinBatch(const TempDir& dir, const std::vector<std::string>& args,
+    const std::vector<std::string>& env, const std::string& input)
 {
+    dir.write(".in", input);
     std::string command = "cd " + Quote(dir.path()) + " && env HOME=" + Quote(dir.file(".home"))
         + " XDG_CONFIG_HOME=" + Quote(dir.file(".home"));
     for (const auto& setting : env)
@@ -34,12 +35,14 @@ BatchRun RunQuorinBatch(
     command += " " + Quote(QUORIN_BATCH);
     for (const auto& arg : args)
         command += " " + Quote(arg);
-    command += " >" + Quote(dir.file(".out")) + " 2>" + Quote(dir.file(".err"));
+    command += " <" + Quote(dir.file(".in")) + " >" + Quote(dir.file(".out")) + " 2>"
+        + Quote(dir.file(".err"));
     BatchRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = readWholeFile(dir.file(".out")).value_or("");
     run.err = readWholeFile(dir.file(".err")).value_or("");
+    fs::remove(dir.file(".in"));
     fs::remove(dir.file(".out"));
     fs::remove(dir.file(".err"));
     fs::remove_all(dir.file(".home"));

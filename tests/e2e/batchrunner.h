@@ -16,9 +16,9 @@ struct BatchRun {
 
 // Runs quorin-batch with the arguments (each passed as one word) in the
 // directory, with a home of its own so no stored settings leak in; env holds
-// extra "NAME=value" settings such as a locale.
+// extra "NAME=value" settings such as a locale; input is its standard input.
 BatchRun RunQuorinBatch(const TempDir& dir, const std::vector<std::string>& args,
-    const std::vector<std::string>& env = {});
+    const std::vector<std::string>& env = {}, const std::string& input = {});
 
 // The names of the files in dir.
 std::vector<std::string> FileNames(const TempDir& dir);

@@ -39,7 +39,7 @@ TEST(QuorinBatchScatter, ImportPastesASpreadsheetAndSavesWithTheModelsSpectrum)
     dir.write("cells.txt", "9");
     const BatchRun refused = RunQuorinBatch(dir, import);
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "Overwrite existing data\n");
+    EXPECT_EQ(refused.err, "Overwrite existing data\nUse --overwrite to replace it.\n");
     EXPECT_EQ(dir.read("JKT.DBS2"), saved);
     std::vector<std::string> overwrite = import;
     overwrite.push_back("--overwrite");

@@ -141,6 +141,8 @@ TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
         const std::string object(field.objectName);
         if (field.kind == InputKind::Choice) {
             for (const Choice& choice : field.choices) {
+                if (choice.caption.empty())
+                    continue; // another name for an option
                 const std::string option = object + "(" + std::to_string(choice.element) + ")";
                 auto* button = control<QAbstractButton>(option.c_str());
                 EXPECT_EQ(button->text().toStdString(), choice.caption) << option;
