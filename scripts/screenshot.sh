@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes a screenshot of Quorin's main view on a virtual 1366x768 screen, opened
-# on a working copy of the demo model: scripts/screenshot.sh [OUT.png]
+# Takes a screenshot of Quorin's main view on a virtual screen (QUORIN_SCREEN,
+# default 1366x768, at the scaling QUORIN_SCALE, default 1), opened on a
+# working copy of the demo model: scripts/screenshot.sh [OUT.png]
 # (default build/screenshot.png). QUORIN_BUILD_DIR names the build directory
 # (default build); QUORIN_SCREENSHOT_MODEL the model folder to copy (default
 # examples/demo; a missing folder gives an empty one); QUORIN_SCREENSHOT_DELAY
@@ -13,6 +14,8 @@ case $out in /*) ;; *) out=$root/$out ;; esac
 build=${QUORIN_BUILD_DIR:-build}
 model=${QUORIN_SCREENSHOT_MODEL:-examples/demo}
 delay=${QUORIN_SCREENSHOT_DELAY:-3}
+screen=${QUORIN_SCREEN:-1366x768}
+export QT_SCALE_FACTOR=${QUORIN_SCALE:-1}
 
 scripts/install-deps.sh imagemagick
 
@@ -32,7 +35,7 @@ mkdir -p "$(dirname "$out")"
 cd "$work"
 unset QT_QPA_PLATFORM
 export QUORIN_BIN=$root/$build/quorin QUORIN_WORK=$work QUORIN_OUT=$out QUORIN_DELAY=$delay
-xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
     "$QUORIN_BIN" --files1 "$QUORIN_WORK" --files2 "$QUORIN_WORK" &
     pid=$!
     sleep "$QUORIN_DELAY"

@@ -22,9 +22,11 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QUrl>
+
 
 namespace quorin {
 
@@ -120,7 +122,18 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, &frmMain::showHelp);
 
-    fitToScreen();
+}
+
+// The window takes its size as it first shows, when its controls have the
+// style and fonts they are drawn with, and opens centred.
+void frmMain::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous() && !fitted_) {
+        fitted_ = true;
+        fitToScreen();
+        centreOnScreen();
+    }
+    QMainWindow::showEvent(event);
 }
 
 // The layout the controls need is the least size, and the size the window
@@ -233,7 +246,6 @@ void frmMain::startUp(const StartupDirectories& directories)
 void frmMain::open(const StartupDirectories& directories)
 {
     startUp(directories);
-    centreOnScreen();
     show();
 }
 

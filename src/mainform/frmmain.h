@@ -46,6 +46,8 @@ public:
     // The view's load: start-up on the given directories, then its inputs are shown.
     void startUp(const StartupDirectories& directories);
     void centreOnScreen();
+    // The window's least and opening size: what the controls need, never
+    // more than the screen offers.
     void fitToScreen();
     // Start-up, then the view appears centred on the screen: start-up's
     // messages come before it, not over a view still showing the defaults.
@@ -66,6 +68,9 @@ public:
     void Command2Click(int index);
     void Command3Click();
     void Command4Click(int index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildView();
@@ -140,6 +145,7 @@ private:
     QLabel* statusLine_ = nullptr;
     QWidget* content_ = nullptr; // the page every control lies on
     bool showingInputs_ = false;
+    bool fitted_ = false; // sized to the screen at the first show
     WaveViewState waveView_;
 };
 

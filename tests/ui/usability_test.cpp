@@ -53,6 +53,7 @@ protected:
 // layout's where the screen allows, and below that the page scrolls.
 TEST_F(Usability, WindowFitsTheScreenAndScrollsBelowItsLayout)
 {
+    activate();
     const QSize area = view.screen()->availableGeometry().size();
     EXPECT_LE(view.width(), area.width());
     EXPECT_LE(view.height(), area.height());
@@ -61,7 +62,6 @@ TEST_F(Usability, WindowFitsTheScreenAndScrollsBelowItsLayout)
     const QSize least = view.minimumSize();
     EXPECT_EQ(least.width(), std::min(layout.width(), area.width()));
     EXPECT_LE(least.height(), area.height());
-    activate();
     view.resize(least);
     QApplication::processEvents();
     const bool cut = layout.width() > page->viewport()->width();
