@@ -247,7 +247,8 @@ void frmEditGrid::fitWindow()
         std::max(
             GridView::twipsToPixels(kWindowTwips[1], dpi), Command2[0]->height() + gridHeight));
     const QRect area = (parentWidget() ? parentWidget()->screen() : screen())->availableGeometry();
-    size = size.boundedTo(area.size());
+    // The window's title bar takes from the screen too; the grid scrolls below that.
+    size = size.boundedTo(area.size() - QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight)));
     resize(size);
     move(area.x() + (area.width() - size.width()) / 2,
         area.y() + (area.height() - size.height()) / 2);
