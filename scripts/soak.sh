@@ -32,11 +32,26 @@ while [ $SECONDS -lt $end ]; do
     for ((r = RANDOM % 30; r > 0; r--)); do
         printf '%s\t%s\t%s\n' "$(pick "${texts[@]}")" "$(pick "${texts[@]}")" "$(pick 1 2 5 x)" >>waves.txt
     done
-    args=("$(pick create append)" --model JKT --waves waves.txt --overwrite
-        --directions "$(pick 1 2 3 4 4sym 6 8 12)" "$(pick --static-only --no-static-only)")
-    for ((k = RANDOM % 6; k > 0; k--)); do
-        args+=("$(pick "${options[@]}")" "$(pick "${texts[@]}")")
-    done
+    command=$(pick create append scatter)
+    if [ "$command" = scatter ]; then
+        # A diagram of random cells, imported or opened.
+        : >diagram.txt
+        for ((r = RANDOM % 28; r > 0; r--)); do
+            printf '%s\t%s\t%s\r\n' "$(pick "${texts[@]}")" "$(pick "${texts[@]}")" "$RANDOM" >>diagram.txt
+        done
+        args=(scatter "$(pick 1 2 12 03 "$(pick "${texts[@]}")")" --model JKT)
+        if [ $((RANDOM % 2)) -eq 0 ]; then
+            args+=(--import diagram.txt --overwrite --scaling "$(pick "${texts[@]}")" --years "$(pick "${texts[@]}")")
+        else
+            if [ $((RANDOM % 2)) -eq 0 ]; then args+=(--steepness); fi
+        fi
+    else
+        args=("$command" --model JKT --waves waves.txt --overwrite
+            --directions "$(pick 1 2 3 4 4sym 6 8 12)" "$(pick --static-only --no-static-only)")
+        for ((k = RANDOM % 6; k > 0; k--)); do
+            args+=("$(pick "${options[@]}")" "$(pick "${texts[@]}")")
+        done
+    fi
     [ "${args[0]}" = append ] || [ $((RANDOM % 3)) -ne 0 ] || rm -f JKT.BRSF JKT.DFS
     status=0
     "$batch" "${args[@]}" >out.txt 2>err.txt || status=$?
