@@ -122,8 +122,7 @@ private:
     bool editorKeyPress(QKeyEvent* event);
     void editorFocusLost(Qt::FocusReason reason);
     void closeEditor();
-    void focusControlBefore();
-    void focusControlAfter();
+    void focusControlBeside(bool after);
     bool leaveByKey(QKeyEvent* event);
     void spreadColumns();
     bool blockOnClipboard() const;

@@ -25,12 +25,12 @@ bool GridView::editorKeyPress(QKeyEvent* event)
         return true;
     case Qt::Key_Tab:
         if (event->modifiers() & Qt::ShiftModifier)
-            focusControlBefore();
+            focusControlBeside(false);
         else
             commitAndMove(0, 1);
         return true;
     case Qt::Key_Backtab:
-        focusControlBefore();
+        focusControlBeside(false);
         return true;
     case Qt::Key_Escape:
         closeEditor();
@@ -91,33 +91,25 @@ bool GridView::leaveByKey(QKeyEvent* event)
         return false;
     if (event->key() == Qt::Key_Backtab
         || (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier)))
-        focusControlBefore();
+        focusControlBeside(false);
     else if (event->key() == Qt::Key_Tab)
-        focusControlAfter();
+        focusControlBeside(true);
     else
         return false;
     return true;
 }
 
-void GridView::focusControlAfter()
+// Shift+Tab (and Ctrl+Shift+Tab, Ctrl+Tab) leave the grid for the control
+// before (after) it, so that the keyboard is never caught in the grid.
+void GridView::focusControlBeside(bool after)
 {
-    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+    const auto step = [after](QWidget* w) {
+        return after ? w->nextInFocusChain() : w->previousInFocusChain();
+    };
+    for (QWidget* w = step(this); w && w != this; w = step(w)) {
         if (!isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy()
             && (w->focusPolicy() & Qt::TabFocus)) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-}
-
-// Shift+Tab leaves the grid for the control before it, so that the
-// keyboard is never caught in the grid.
-void GridView::focusControlBefore()
-{
-    for (QWidget* w = previousInFocusChain(); w && w != this; w = w->previousInFocusChain()) {
-        if (!isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy()
-            && (w->focusPolicy() & Qt::TabFocus)) {
-            w->setFocus(Qt::BacktabFocusReason);
+            w->setFocus(after ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return;
         }
     }
