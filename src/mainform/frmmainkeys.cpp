@@ -1,18 +1,20 @@
 #include "mainform/frmmain.h"
 
 #include "common/qt/widgethelpers.h"
+#include "run/inputtable.h"
 
 #include <QRadioButton>
 
 #include <array>
+#include <vector>
 
 // The main view's keyboard: the Tab order and the option groups.
 namespace quorin {
 
 namespace {
 
-// Each frame read as a page: row by row, left to right; the option groups
-// each take one stop (their selected option).
+// Each frame read as a page: row by row, left to right; an option group (by
+// its array's name) takes one stop, its selected option.
 constexpr std::array kReadingOrder {
     "txtBATNAM",
     "Option1(0)",
@@ -83,13 +85,18 @@ void tabToSelected(QRadioButton* selected)
 
 void frmMain::setReadingOrder()
 {
-    QWidget* before = nullptr;
+    std::vector<QWidget*> order;
     for (const char* name : kReadingOrder) {
-        QWidget* next = findChild<QWidget*>(QString::fromLatin1(name));
-        if (before && next)
-            setTabOrder(before, next);
-        before = next ? next : before;
+        if (const InputField* group = findInput(name); group && group->kind == InputKind::Choice) {
+            for (const Choice& choice : group->choices)
+                if (!choice.caption.empty())
+                    order.push_back(control<QWidget>(indexed(name, choice.element)));
+        } else {
+            order.push_back(control<QWidget>(QString::fromLatin1(name)));
+        }
     }
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     // Tabbing into an option group lands on its selected option, so that
     // Space there changes nothing; the arrow keys move between its options.
     for (QRadioButton* option : findChildren<QRadioButton*>()) {
