@@ -27,7 +27,6 @@
 #include <QStyle>
 #include <QUrl>
 
-
 namespace quorin {
 
 namespace {
@@ -121,7 +120,6 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
 
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, &frmMain::showHelp);
-
 }
 
 // The window takes its size as it first shows, when its controls have the

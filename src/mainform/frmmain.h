@@ -21,6 +21,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace quorin {
 struct InputField;
@@ -28,6 +29,7 @@ struct InputField;
 
 namespace quorin {
 
+class GridHistory;
 class GridView;
 
 // The main view: every input of a fatigue run, the wave table and the Create
@@ -147,6 +149,9 @@ private:
     bool showingInputs_ = false;
     bool fitted_ = false; // sized to the screen at the first show
     WaveViewState waveView_;
+    GridHistory* history_ = nullptr; // the wave table's undo history, for the whole run
+    QToolButton* cmdUNDO = nullptr;
+    QToolButton* cmdREDO = nullptr;
 };
 
 } // namespace quorin

@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -353,6 +354,17 @@ QGroupBox* frmMain::buildWaveData()
     inputs->addWidget(makeLabel(Frame2, txtDEPTH), 1, 0);
     inputs->addWidget(txtDEPTH, 1, 1);
     inputs->setColumnStretch(2, 1);
+    // Undo and Redo beside the two boxes: their actions come with the wave
+    // table's history.
+    cmdUNDO = named(new QToolButton(Frame2), QStringLiteral("cmdUNDO"));
+    cmdREDO = named(new QToolButton(Frame2), QStringLiteral("cmdREDO"));
+    for (QToolButton* button : { cmdUNDO, cmdREDO }) {
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    inputs->addWidget(cmdUNDO, 0, 3);
+    inputs->addWidget(cmdREDO, 1, 3);
     column->addLayout(inputs);
 
     // Left to right Cut, Copy, Paste; the elements are 0, 2 and 1.

@@ -1,5 +1,6 @@
 #include "mainform/frmmain.h"
 
+#include "common/qt/gridhistory.h"
 #include "common/qt/gridview.h"
 #include "common/qt/widgethelpers.h"
 #include "wavetable/frmdefwaves.h"
@@ -11,6 +12,10 @@
 #include <QColor>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <string>
 
 // The wave table's commands on the main view.
 namespace quorin {
@@ -24,6 +29,33 @@ const QColor kInterpolatedColour(255, 0, 0);
 
 void frmMain::bindWaveCommands()
 {
+    // One undo step per command, with the wave count, the frequency display
+    // and the rows shown in red.
+    history_ = new GridHistory(waves_, this);
+    history_->keepAlso(
+        [this] {
+            GridHistory::Texts texts { std::to_string(setup_.NoOfWaves),
+                waveView_.RadPerSecShown ? "1" : "0" };
+            for (const int row : waveView_.interpolatedRows)
+                texts.push_back(std::to_string(row));
+            return texts;
+        },
+        [this](const GridHistory::Texts& texts) {
+            setup_.NoOfWaves = static_cast<std::int16_t>(std::stoi(texts[0]));
+            waveView_.RadPerSecShown = texts[1] == "1";
+            waveView_.interpolatedRows.clear();
+            for (std::size_t i = 2; i < texts.size(); ++i)
+                waveView_.interpolatedRows.insert(std::stoi(texts[i]));
+            showInterpolatedRows();
+        });
+    Grid2->setRecorder([this](const QString& what, const std::function<void()>& change) {
+        history_->record(what, change);
+    });
+    connect(Grid2, &GridView::undoRequested, history_->stack(), &QUndoStack::undo);
+    connect(Grid2, &GridView::redoRequested, history_->stack(), &QUndoStack::redo);
+    cmdUNDO->setDefaultAction(history_->undoAction());
+    cmdREDO->setDefaultAction(history_->redoAction());
+
     for (int index = 0; index < 3; ++index)
         connect(Command2[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
             [this, index] { Command2Click(index); });
@@ -54,16 +86,17 @@ void frmMain::Command2Click(int index)
     switch (index) {
     case 0:
         Grid2->setEditorText({});
-        cutWaves(waves_, clipboard);
+        history_->record(tr("Cut"), [&] { cutWaves(waves_, clipboard); });
         break;
     case 1:
-        pasteWaves(waves_, clipboard);
+        history_->record(tr("Paste"), [&] { pasteWaves(waves_, clipboard); });
         // The editor holds the current cell's text as the clean-up left it,
         // so that leaving the cell later does not put a removed sign back.
         Grid2->setEditorText(qs(waves_.text(waves_.row(), waves_.col())));
         break;
     case 2:
-        copyWaves(waves_, clipboard);
+        // Copy's clean-up may change cells too.
+        history_->record(tr("Copy"), [&] { copyWaves(waves_, clipboard); });
         break;
     default:
         break;
@@ -78,8 +111,11 @@ void frmMain::Command3Click()
         dialog.exec();
     }
     if (session_.defaultWaves.NumDefaultWaves > 0) {
-        const auto message = DefaultWaves(
-            waves_, session_.defaultWaves, setup_.WaveSteepness, setup_.NoOfWaves, decimal);
+        Result<std::string> message;
+        history_->record(tr("Generate Default Waves"), [&] {
+            message = DefaultWaves(
+                waves_, session_.defaultWaves, setup_.WaveSteepness, setup_.NoOfWaves, decimal);
+        });
         if (message)
             prompter_.tell(*message);
         else
@@ -92,14 +128,17 @@ void frmMain::Command4Click(int index)
 {
     const char decimal = platform_.numberFormat.decimalSymbol();
     if (index == 1) {
-        toggleFrequency(waves_, setup_.NoOfWaves, waveView_, decimal);
+        history_->record(tr("Toggle Freq Rad/s"),
+            [&] { toggleFrequency(waves_, setup_.NoOfWaves, waveView_, decimal); });
         return;
     }
-    if (auto inserted = insertAfter(waves_, setup_.NoOfWaves, waveView_, decimal); !inserted) {
+    Result<void> inserted;
+    history_->record(tr("Insert After"), [&] {
+        inserted = insertAfter(waves_, setup_.NoOfWaves, waveView_, decimal);
+        showInterpolatedRows();
+    });
+    if (!inserted)
         prompter_.tell(inserted.error().message, Prompter::Icon::Critical);
-        return;
-    }
-    showInterpolatedRows();
 }
 
 void frmMain::showInterpolatedRows()

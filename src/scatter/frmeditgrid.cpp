@@ -1,6 +1,7 @@
 #include "scatter/frmeditgrid.h"
 
 #include "common/gridclipboard.h"
+#include "common/qt/gridhistory.h"
 #include "common/qt/gridview.h"
 #include "common/qt/widgethelpers.h"
 #include "scatter/scattereditor.h"
@@ -106,10 +107,12 @@ void frmEditGrid::showTotals(const std::string& line)
 
 void frmEditGrid::Open()
 {
-    ScatterBoxes read = boxes();
-    const ScatterOpened opened = openScatter(store_, context(read), Check1->isChecked());
-    showBoxes(read);
-    showTotals(opened.totalsLine);
+    history_->record(tr("Open"), [this] {
+        ScatterBoxes read = boxes();
+        const ScatterOpened opened = openScatter(store_, context(read), Check1->isChecked());
+        showBoxes(read);
+        showTotals(opened.totalsLine);
+    });
     grid->OpenCellEditor();
 }
 
@@ -125,7 +128,7 @@ void frmEditGrid::Save()
 // that leaving the cell keeps what the command put there.
 void frmEditGrid::Cut()
 {
-    cutRange(model_, clipboard_);
+    history_->record(tr("Cut"), [this] { cutRange(model_, clipboard_); });
     grid->setEditorText(qs(model_.text(model_.row(), model_.col())));
 }
 
@@ -136,7 +139,7 @@ void frmEditGrid::Copy()
 
 void frmEditGrid::Paste()
 {
-    pasteScatter(model_, clipboard_.text());
+    history_->record(tr("Paste"), [this] { pasteScatter(model_, clipboard_.text()); });
     grid->setEditorText(qs(model_.text(model_.row(), model_.col())));
 }
 

@@ -16,6 +16,8 @@ class QToolButton;
 
 namespace quorin {
 
+class GridHistory;
+
 class GridView;
 
 // What the editor needs of the run: the model file stem its files are named
@@ -82,6 +84,9 @@ private:
     std::array<QLineEdit*, 2> Text3 {};
     QCheckBox* Check1 = nullptr;
     GridView* grid = nullptr;
+    QWidget* undoRedoBox_ = nullptr; // Undo over Redo, as the spin buttons stand
+    std::array<QToolButton*, 2> undoRedo_ {}; // Undo, Redo
+    GridHistory* history_ = nullptr; // lives as long as the editor is open
 };
 
 } // namespace quorin

@@ -1,5 +1,6 @@
 // The editor's controls and where they go: the design places in twips,
 // converted at the logical DPI and grown where the fonts need more room.
+#include "common/qt/gridhistory.h"
 #include "common/qt/gridview.h"
 #include "common/qt/widgethelpers.h"
 #include "scatter/frmeditgrid.h"
@@ -15,9 +16,11 @@
 #include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QToolTip>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace quorin {
 
@@ -42,6 +45,9 @@ struct Twips {
 constexpr Twips kCommand2[] = { { 0, 0, 375, 375 }, { 390, 0, 375, 375 } };
 constexpr Twips kCommand3[]
     = { { 750, 0, 375, 375 }, { 1140, 0, 375, 375 }, { 1530, 0, 375, 375 } };
+// Undo over Redo, after the design's buttons and as narrow as the spin
+// buttons: what follows moves right.
+constexpr Twips kUndoRedo { 1920, 0, 240, 345 };
 constexpr Twips kLabel1[] = { { 1950, 60, 975, 195 }, { 3510, 60, 1695, 195 },
     { 7860, 60, 2625, 225 }, { 5790, 60, 825, 195 } };
 constexpr Twips kText2 { 2880, 30, 315, 285 };
@@ -99,6 +105,14 @@ void frmEditGrid::buildControls()
     Command3[0] = pictureButton(this, indexed("Command3", 0), "Cut", Picture::Cut);
     Command3[1] = pictureButton(this, indexed("Command3", 1), "Copy", Picture::Copy);
     Command3[2] = pictureButton(this, indexed("Command3", 2), "Pasts", Picture::Paste);
+    undoRedoBox_ = named(new QWidget(this), QStringLiteral("UndoRedo"));
+    for (auto*& button : undoRedo_) {
+        button = new QToolButton(undoRedoBox_);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    undoRedo_[0]->setObjectName(QStringLiteral("cmdUNDO"));
+    undoRedo_[1]->setObjectName(QStringLiteral("cmdREDO"));
 
     const char* const labels[]
         = { text::directionNo, text::scalingFactor, text::total, text::years };
@@ -130,14 +144,35 @@ void frmEditGrid::buildControls()
     grid->editor()->setObjectName(QStringLiteral("Text1"));
 
     // Tab order: the top row from left to right, then the grid.
-    QWidget* order[] = { Command2[0], Command2[1], Command3[0], Command3[1], Command3[2], Text2,
-        directionUp_, directionDown_, Text3[0], Text3[1], Check1, grid };
+    QWidget* order[]
+        = { Command2[0], Command2[1], Command3[0], Command3[1], Command3[2], undoRedo_[0],
+              undoRedo_[1], Text2, directionUp_, directionDown_, Text3[0], Text3[1], Check1, grid };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void frmEditGrid::bindShortcuts()
 {
+    // One undo step per command: the cells, the two boxes and the totals line.
+    history_ = new GridHistory(model_, this);
+    history_->keepAlso(
+        [this] {
+            return GridHistory::Texts { Text3[0]->text().toStdString(),
+                Text3[1]->text().toStdString(), Label1[2]->text().toStdString() };
+        },
+        [this](const GridHistory::Texts& texts) {
+            Text3[0]->setText(qs(texts[0]));
+            Text3[1]->setText(qs(texts[1]));
+            Label1[2]->setText(qs(texts[2]));
+        });
+    grid->setRecorder([this](const QString& what, const std::function<void()>& change) {
+        history_->record(what, change);
+    });
+    connect(grid, &GridView::undoRequested, history_->stack(), &QUndoStack::undo);
+    connect(grid, &GridView::redoRequested, history_->stack(), &QUndoStack::redo);
+    undoRedo_[0]->setDefaultAction(history_->undoAction());
+    undoRedo_[1]->setDefaultAction(history_->redoAction());
+
     // Ctrl+X, Ctrl+C and Ctrl+V on the grid, and Ctrl+V of a block in the
     // cell editor, act as the buttons do.
     grid->setClipboard(&clipboard_);
@@ -172,6 +207,7 @@ void frmEditGrid::placeControls()
         { Command3[0], kCommand3[0], Command3[0]->sizeHint() },
         { Command3[1], kCommand3[1], Command3[1]->sizeHint() },
         { Command3[2], kCommand3[2], Command3[2]->sizeHint() },
+        { undoRedoBox_, kUndoRedo, {} },
         { Label1[0], kLabel1[0], Label1[0]->sizeHint() },
         { Text2, kText2, lineEditSize(*Text2, direction) },
         { UpDown1, kUpDown1, {} },
@@ -202,10 +238,13 @@ void frmEditGrid::placeControls()
         shift = left + w - px(d.left + d.width);
         contentEnd = left + (place.needed.width() > 0 ? place.needed.width() : w);
     }
-    const QRect spin = UpDown1->rect();
-    directionUp_->setGeometry(0, 0, spin.width(), spin.height() / 2);
-    directionDown_->setGeometry(
-        0, spin.height() / 2, spin.width(), spin.height() - spin.height() / 2);
+    // Two buttons, one over the other, in each of the two narrow boxes.
+    for (const auto& [box, upper, lower] : { std::tuple(UpDown1, directionUp_, directionDown_),
+             std::tuple(undoRedoBox_, undoRedo_[0], undoRedo_[1]) }) {
+        const QRect area = box->rect();
+        upper->setGeometry(0, 0, area.width(), area.height() / 2);
+        lower->setGeometry(0, area.height() / 2, area.width(), area.height() - area.height() / 2);
+    }
     // A long totals line widens the window rather than being cut off.
     if (isVisible() && rowWidth() > width())
         resize(rowWidth(), height());

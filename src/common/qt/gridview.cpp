@@ -220,9 +220,20 @@ void GridView::storeEditorText()
 {
     if (!editorCell_)
         return;
-    storing_ = true;
-    model_.setText(editorCell_->row, editorCell_->col, editor_->text().toStdString());
-    storing_ = false;
+    const Cell cell = *editorCell_;
+    change(tr("Typing"), [this, cell] {
+        storing_ = true;
+        model_.setText(cell.row, cell.col, editor_->text().toStdString());
+        storing_ = false;
+    });
+}
+
+void GridView::change(const QString& what, const std::function<void()>& edit)
+{
+    if (recorder_)
+        recorder_(what, edit);
+    else
+        edit();
 }
 
 void GridView::commitAndMove(int rowStep, int colStep)

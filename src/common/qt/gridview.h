@@ -6,6 +6,7 @@
 
 #include <QTableView>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -76,6 +77,11 @@ public:
     // The clipboard the editor's Ctrl+V looks at; none: Ctrl+V always edits the text.
     void setClipboard(const Clipboard* clipboard) { clipboard_ = clipboard; }
 
+    // What runs each change the grid makes itself (typed text stored, Delete),
+    // named, so that an undo history can record it as one step.
+    using Recorder = std::function<void(const QString& what, const std::function<void()>& change)>;
+    void setRecorder(Recorder recorder) { recorder_ = std::move(recorder); }
+
 signals:
     // The notifications of the grid, raised after the grid has acted on them.
     void gridClicked();
@@ -84,6 +90,10 @@ signals:
     void gridMouseDown();
     // A clipboard key asked for a command on the selected range.
     void rangeCommand(GridView::RangeCommand command);
+    // Ctrl+Z (Ctrl+Shift+Z, Ctrl+Y) in the cell editor with no typing left
+    // to undo (redo): the grid's own history is asked.
+    void undoRequested();
+    void redoRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,6 +128,7 @@ private:
     void loadEditor();
     void placeEditor();
     void storeEditorText();
+    void change(const QString& what, const std::function<void()>& edit);
     void commitAndMove(int rowStep, int colStep);
     bool editorKeyPress(QKeyEvent* event);
     void editorFocusLost(Qt::FocusReason reason);
@@ -144,6 +155,7 @@ private:
     bool focusFromPress_ = false;
     bool closingEditor_ = false;
     const Clipboard* clipboard_ = nullptr;
+    Recorder recorder_;
     std::vector<int> columnTwips_;
     std::vector<int> leastWidths_; // the data columns' least widths once shared
 };

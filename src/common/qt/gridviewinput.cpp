@@ -40,6 +40,17 @@ bool GridView::editorKeyPress(QKeyEvent* event)
             emit rangeCommand(RangeCommand::Paste);
             return true;
         }
+        // The typing is undone first; with none left, the grid's last command.
+        if (event->matches(QKeySequence::Undo) && !editor_->isUndoAvailable()) {
+            emit undoRequested();
+            return true;
+        }
+        if ((event->matches(QKeySequence::Redo)
+                || event->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y))
+            && !editor_->isRedoAvailable()) {
+            emit redoRequested();
+            return true;
+        }
         return false;
     }
 }
@@ -103,9 +114,8 @@ bool GridView::leaveByKey(QKeyEvent* event)
 // before (after) it, so that the keyboard is never caught in the grid.
 void GridView::focusControlBeside(bool after)
 {
-    const auto step = [after](QWidget* w) {
-        return after ? w->nextInFocusChain() : w->previousInFocusChain();
-    };
+    const auto step
+        = [after](QWidget* w) { return after ? w->nextInFocusChain() : w->previousInFocusChain(); };
     for (QWidget* w = step(this); w && w != this; w = step(w)) {
         if (!isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy()
             && (w->focusPolicy() & Qt::TabFocus)) {
@@ -207,7 +217,7 @@ void GridView::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Delete:
         // The current cell only, whatever the selection.
-        model_.setText(model_.row(), model_.col(), {});
+        change(tr("Delete"), [this] { model_.setText(model_.row(), model_.col(), {}); });
         break;
     default:
         handled = moveByKey(event);
