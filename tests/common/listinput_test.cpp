@@ -54,38 +54,5 @@ TEST(ListInput, NumberConsumesOneLineEndBeforeAText)
     EXPECT_TRUE(in.atEnd());
 }
 
-TEST(ListInput, SettingsFile)
-{
-    const std::string lines[] = { " 14 ", " 0", " 1 ",
-        " 2.5" + std::string(10, ' ') + " 7" + std::string(12, ' ') + " 1", "12", "70", " 113.3",
-        "8", " 0 ", "3", "Spare", "Spare", "Spare", "50", "5", "Spare", "Spare", "4" };
-    std::string file;
-    for (const auto& line : lines)
-        file += line + "\r\n";
-
-    ListInput in(file);
-    for (double expected : { 14.0, 0.0, 1.0, 2.5, 7.0, 1.0 })
-        EXPECT_EQ(in.readNumber(), expected);
-    EXPECT_EQ(in.readText(), "12");
-    EXPECT_EQ(in.readText(), "70");
-    EXPECT_EQ(in.readNumber(), 113.3);
-    EXPECT_EQ(in.readText(), "8");
-    EXPECT_EQ(in.readNumber(), 0);
-    for (const char* expected : { "3", "Spare", "Spare", "Spare", "50", "5", "Spare" })
-        EXPECT_EQ(in.readText(), expected);
-    EXPECT_EQ(in.readNumber(), 0); // the last "Spare", read as a number
-    EXPECT_EQ(in.readText(), "4");
-    EXPECT_EQ(in.readText(), std::nullopt);
-    EXPECT_EQ(in.readNumber(), std::nullopt);
-}
-
-TEST(ListInput, TruncatedFileRunsOut)
-{
-    ListInput in(" 14 \r\n 0");
-    EXPECT_EQ(in.readNumber(), 14);
-    EXPECT_EQ(in.readNumber(), 0);
-    EXPECT_EQ(in.readNumber(), std::nullopt);
-}
-
 } // namespace
 } // namespace quorin

@@ -1,14 +1,9 @@
-#include "common/qt/gridview.h"
-#include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
-#include "support/scripted.h"
+#include "ui/widgets.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QClipboard>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -31,12 +26,8 @@ TEST(DesktopClipboard, WaveTableExchangesTextWithAnotherProgram)
 {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run under an X server";
     Session session;
-    test::ScriptedPrompter prompter;
-    QtClipboard clipboard;
-    DiskFiles files;
-    test::FixedClock clock;
-    test::FixedNumberFormat numberFormat;
-    frmMain view { session, { prompter, clipboard, files, clock, numberFormat } };
+    test::Platforms platforms;
+    frmMain view { session, platforms.platform() };
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     GridModel& waves = session.waves;
@@ -49,7 +40,7 @@ TEST(DesktopClipboard, WaveTableExchangesTextWithAnotherProgram)
     ASSERT_TRUE(changed.wait(kWaitMs)) << "xclip did not take the clipboard";
     waves.setCurrent(1, 1);
     waves.setSelectionEnd(2, 2);
-    view.findChild<QAbstractButton*>(QStringLiteral("Command2(1)"))->click();
+    test::child<QAbstractButton>(view, "Command2(1)")->click();
     EXPECT_EQ(waves.text(1, 1) + " " + waves.text(1, 2), "1.5 10");
     EXPECT_EQ(waves.text(2, 1) + " " + waves.text(2, 2), "2.0 12");
 
@@ -57,7 +48,7 @@ TEST(DesktopClipboard, WaveTableExchangesTextWithAnotherProgram)
     waves.setText(2, 3, "1");
     waves.setCurrent(1, 2);
     waves.setSelectionEnd(2, 3);
-    view.findChild<QAbstractButton*>(QStringLiteral("Command2(2)"))->click();
+    test::child<QAbstractButton>(view, "Command2(2)")->click();
     QProcess* get = xclip(&view, { "-o" });
     QSignalSpy finished(get, &QProcess::finished);
     ASSERT_TRUE(finished.wait(kWaitMs)) << "xclip did not read the clipboard";

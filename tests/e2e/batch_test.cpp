@@ -42,12 +42,6 @@ std::size_t LineSixStart(const std::string& text)
     return start;
 }
 
-std::string LineSix(const std::string& text)
-{
-    const std::size_t start = LineSixStart(text);
-    return text.substr(start, text.find("\r\n", start) - start);
-}
-
 std::string WithoutStamp(std::string text)
 {
     const std::size_t start = LineSixStart(text);
@@ -106,21 +100,19 @@ TEST(QuorinBatch, CreateWritesEveryFileOfEachKind)
     }
 }
 
+// The load data files' line 6 holds the host's short date and its time of day.
 TEST(QuorinBatch, LoadDataFileStampIsTheDateAndTime)
 {
     Model model;
     ASSERT_EQ(model.run({ "create" }).status, 0);
     const std::string content = model.dir.read("JKT.@F1");
-    const std::string stamp = LineSix(content);
-    // "Date:" and the host's short date, then "  Time:" and HH:MM:SS.
+    const std::size_t start = LineSixStart(content);
+    const std::string stamp = content.substr(start, content.find("\r\n", start) - start);
     const std::size_t time = stamp.rfind("  Time:");
     ASSERT_TRUE(stamp.starts_with("Date:") && time != std::string::npos && time > 5) << stamp;
-    const std::string clock = stamp.substr(time + 7);
-    ASSERT_EQ(clock.size(), 8u) << stamp;
-    for (std::size_t i = 0; i < clock.size(); ++i)
-        EXPECT_TRUE(
-            i % 3 == 2 ? clock[i] == ':' : std::isdigit(static_cast<unsigned char>(clock[i])))
-            << stamp;
+    std::string clock = stamp.substr(time + 7);
+    std::replace_if(clock.begin(), clock.end(), ::isdigit, '0');
+    EXPECT_EQ(clock, "00:00:00") << stamp;
 }
 
 TEST(QuorinBatch, SettingsFileIsWrittenAndReadBackByTheNextRun)
@@ -135,18 +127,6 @@ TEST(QuorinBatch, SettingsFileIsWrittenAndReadBackByTheNextRun)
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(model.dir.read("JKT.DFS"), Expected("e2e/static_only.DFS"));
     EXPECT_EQ(model.dir.read("JKT.BRSF"), firstBatch);
-}
-
-TEST(QuorinBatch, DefaultWavesReplaceTheWaveFilesRows)
-{
-    Model model;
-    const BatchRun run = model.run({ "create", "--default-waves", "20,2.5,14,22" });
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "Frequency increment is 0.1087 Rad/s\n");
-    EXPECT_EQ(run.out,
-        "Wrote 40 load data files, 40 wave step files, 3 combination files and "
-        "JKT.BRSF\n");
-    EXPECT_NE(model.dir.read("JKT.DFS").find("13.91"), std::string::npos);
 }
 
 TEST(QuorinBatch, TwoAppendsInARow)
@@ -167,63 +147,43 @@ TEST(QuorinBatch, TwoAppendsInARow)
     EXPECT_FALSE(std::filesystem::exists(model.dir.file("JKT.@F1")));
 }
 
-TEST(QuorinBatch, RefusalsWriteNothing)
+// quorin-batch answers the overwrite question No unless --overwrite is
+// given; a refusal or a file that cannot be written ends with status 1 and
+// its message on standard error. Each refusal is in the command tests.
+TEST(QuorinBatch, FailuresEndWithStatusOneAndTheirMessage)
 {
     struct Case {
         const char* name;
         std::vector<std::string> args;
-        bool withWaveData;
-        bool batchExists;
         const char* message;
-    };
-    const Case cases[] = {
-        { "missing wave data", { "create" }, false, false, "WAV Data does not exist\n" },
-        { "missing wave data on append", { "append" }, false, false, "WAV Data does not exist\n" },
-        { "overwrite not given", { "create" }, true, true,
-            "Fatige Batch File Exist - Overwrite\n" },
-        { "depth not a number", { "create", "--water-depth", "deep" }, true, false,
-            "\"Water Depth\"" },
-        { "thickness with a comma", { "append", "--selective-thickness", "0,02" }, true, false,
-            "\"Thickness\" of \"Selective Assessments\"" },
-        { "load case start", { "create", "--load-case-start", "" }, true, false,
-            "\"Load Case (Start)\"" },
-        { "default waves refused", { "create", "--default-waves", "20,0,14,22" }, true, false,
-            "Minimum Period Secs: a period of 0" },
+        bool writesNothing;
+    } const cases[] = {
+        { "overwrite not given", { "create" }, "Fatige Batch File Exist - Overwrite\n", true },
+        { "default waves refused", { "create", "--default-waves", "20,0,14,22" },
+            "Minimum Period Secs: a period of 0", true },
+        { "file below a regular file", { "create", "--overwrite", "--batch-file", "JKT.BRSF/x" },
+            "JKT.BRSF/x: Not a directory", false },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Model model;
-        if (!c.withWaveData)
-            std::filesystem::remove(model.dir.file("JKT.WAV"));
-        if (c.batchExists)
-            model.dir.write("JKT.BRSF", "old");
+        model.dir.write("JKT.BRSF", "old");
         const auto before = FileNames(model.dir);
         const BatchRun run = model.run(c.args);
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(FileNames(model.dir), before);
-        if (c.batchExists) {
-            EXPECT_EQ(model.dir.read("JKT.BRSF"), "old");
-        }
+        EXPECT_EQ(FileNames(model.dir) == before, c.writesNothing);
+        EXPECT_EQ(model.dir.read("JKT.BRSF"), "old");
     }
-}
-
-TEST(QuorinBatch, FileThatCannotBeCreatedStopsWithItsName)
-{
-    Model model;
-    model.dir.write("plain", "x");
-    const BatchRun run = model.run({ "create", "--batch-file", "plain/JKT.BRSF" });
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("plain/JKT.BRSF"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Not a directory"), std::string::npos) << run.err;
-    EXPECT_TRUE(std::filesystem::exists(model.dir.file("JKT.C110")));
 }
 
 TEST(QuorinBatch, UsageErrorsExitWithTwoAndAHint)
 {
-    for (const std::vector<std::string>& args : { std::vector<std::string> {},
-             { "create", "--bogus" }, { "create", "--directions", "7" } }) {
+    // Which arguments are refused, and why, is in the option tests.
+    for (const std::vector<std::string>& args :
+        { std::vector<std::string> { "create", "--directions", "7" },
+            { "create", "--waves", "none.txt" } }) {
         TempDir dir;
         const BatchRun run = RunQuorinBatch(dir, args);
         EXPECT_EQ(run.status, 2);
@@ -233,7 +193,7 @@ TEST(QuorinBatch, UsageErrorsExitWithTwoAndAHint)
     TempDir dir;
     const BatchRun help = RunQuorinBatch(dir, { "--help" });
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--selective-thickness TEXT"), std::string::npos);
+    EXPECT_EQ(help.out.substr(0, 6), "Usage:");
 }
 
 TEST(QuorinBatch, ModelNameFileAndDecimalComma)
@@ -247,11 +207,8 @@ TEST(QuorinBatch, ModelNameFileAndDecimalComma)
             "--damping", "2.5" },
         { "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8" });
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err,
-        "This computer is using , symbol for the decimal symbol\n\nTo run the fatig analysis "
-        "the . symbol must be used for the decimal symbol\n\nThis module may be used to "
-        "create the run control files but then use the Windows\nControl Panel/Regional "
-        "Settings/Number to change the decimal symbol from , to .\n");
+    // Start-up's test has the warning's whole text.
+    EXPECT_TRUE(run.err.starts_with("This computer is using , symbol")) << run.err;
     const std::string batch = dir.read("JKT.BRSF");
     EXPECT_NE(batch.find("FATSPEC3 2/1/4/1.0/F2/0,025/\r\n"), std::string::npos);
     EXPECT_NE(batch.find("FATSPEC1 70/81/90/D/0,025/\r\n"), std::string::npos);

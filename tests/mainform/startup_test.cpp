@@ -64,28 +64,22 @@ TEST(StartUp, DirectionCodeSelectsItsOption)
     }
 }
 
-TEST(StartUp, StaticFrequencyCaseChecksStaticOnlyAndClearsExclude)
+// A frequency case of "-" checks Static Only and clears Exclude Static
+// Improvement; the spectrum is read leniently.
+TEST(StartUp, FrequencyCaseExcludeAndSpectrumAreRestored)
 {
-    Fixture f;
-    f.dir.write("JKT.DFS", Settings(" 14 \r\n 0\r\n 0 \r\n", "", " 1 ", "2", "-"));
-    const MainInputs inputs = f.start().inputs;
-    EXPECT_TRUE(inputs.staticOnly);
-    EXPECT_FALSE(inputs.excludeStaticImprovement);
-    EXPECT_EQ(f.setup.ExcludeStaticImprovement, 0);
-    EXPECT_EQ(inputs.frequencyCase, "-");
-    EXPECT_EQ(inputs.spectrum, 2);
-    EXPECT_EQ(f.setup.SpectrumType, "2");
-}
-
-TEST(StartUp, ExcludeAndSpectrumAreRestored)
-{
-    Fixture f;
-    f.dir.write("JKT.DFS", Settings(" 14 \r\n 0\r\n 0 \r\n", "", " 1 ", "1.4", "50"));
-    const MainInputs inputs = f.start().inputs;
-    EXPECT_TRUE(inputs.excludeStaticImprovement);
-    EXPECT_EQ(f.setup.ExcludeStaticImprovement, 1);
-    EXPECT_EQ(inputs.spectrum, 1);
-    EXPECT_EQ(f.setup.SpectrumType, "1");
+    for (const bool typedStatic : { true, false }) {
+        Fixture f;
+        const char* frequency = typedStatic ? "-" : "50";
+        f.dir.write("JKT.DFS", Settings(" 14 \r\n 0\r\n 0 \r\n", "", " 1 ", "1.4", frequency));
+        const MainInputs inputs = f.start().inputs;
+        EXPECT_EQ(inputs.staticOnly, typedStatic);
+        EXPECT_EQ(inputs.excludeStaticImprovement, !typedStatic);
+        EXPECT_EQ(f.setup.ExcludeStaticImprovement, typedStatic ? 0 : 1);
+        EXPECT_EQ(inputs.frequencyCase, frequency);
+        EXPECT_EQ(inputs.spectrum, 1);
+        EXPECT_EQ(f.setup.SpectrumType, "1");
+    }
 }
 
 TEST(StartUp, DecimalCommaWarnsOnceAndWritesNumbersWithComma)
@@ -107,12 +101,6 @@ TEST(StartUp, DecimalCommaWarnsOnceAndWritesNumbersWithComma)
     EXPECT_EQ(inputs.waterDepth, "113,3");
     EXPECT_EQ(inputs.startDirection, "12,5");
     EXPECT_EQ(f.waves.text(1, 2), "7,25");
-}
-
-TEST(StartUp, DepthWithoutSettingsFileUsesTheUsersDecimalSymbol)
-{
-    Fixture f;
-    EXPECT_EQ(f.start(',').inputs.waterDepth, "113,3");
 }
 
 TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
@@ -166,13 +154,9 @@ TEST(StartUp, StoredSettingsGiveWayToOverrides)
     const test::MapSettingsStore store(
         { { "Velmar/Setup/Files1", "/models" }, { "Velmar/Setup/Files2", "/help" } });
     const auto stored = readStartupDirectories(store, std::nullopt, std::nullopt);
-    EXPECT_EQ(stored.files1, "/models");
-    EXPECT_EQ(stored.files2, "/help");
+    EXPECT_EQ(stored.files1 + " " + stored.files2, "/models /help");
     const auto overridden = readStartupDirectories(store, std::string("/mine"), std::nullopt);
-    EXPECT_EQ(overridden.files1, "/mine");
-    EXPECT_EQ(overridden.files2, "/help");
-    const auto missing = readStartupDirectories(test::MapSettingsStore(), {}, {});
-    EXPECT_EQ(missing.files1, "");
+    EXPECT_EQ(overridden.files1 + " " + overridden.files2, "/mine /help");
 }
 
 } // namespace

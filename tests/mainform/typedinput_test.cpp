@@ -1,12 +1,8 @@
-#include "mainform/commands.h"
-
+#include "mainform/commandmodel.h"
 #include "run/inputtable.h"
-#include "scatter/scattereditor.h"
+#include "scatter/scatterfixture.h"
 #include "scatter/scattersave.h"
-#include "support/scripted.h"
-#include "support/tempdir.h"
 #include "wavetable/defaultwavesinput.h"
-#include "wavetable/wavegrid.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +14,8 @@ namespace {
 // What a user may type: nothing, blanks, words, a lone sign, a number beyond
 // every range, one just past 16 bits, a decimal comma, a very long text, and
 // text beyond ASCII (UTF-8, and a byte that is no UTF-8).
-const std::vector<std::string> kTyped = { "", " ", "abc", "-", "1e400", "32768", "1,5",
-    std::string(10000, '9'), "\xC3\xB1", "\xFF" };
+const std::vector<std::string> kTyped
+    = { "", " ", "abc", "-", "1e400", "32768", "1,5", std::string(10000, '9'), "\xC3\xB1", "\xFF" };
 
 bool holdsNonNumber(const std::string& text)
 {
@@ -37,36 +33,23 @@ TEST(TypedInput, CommandsRefuseTheBoxOrWriteNumbers)
         for (const std::string& typed : kTyped) {
             for (const bool append : { false, true }) {
                 const std::string trace = std::string(box) + " \"" + typed.substr(0, 12) + "\"";
-                test::TempDir dir;
-                dir.write("JKT.WAV", "");
-                test::ScriptedPrompter prompter;
-                test::FixedClock clock;
-                DiskFiles files;
-                RunSetup setup;
-                setup.ModelName = dir.file("JKT");
-                GridModel waves(kWaveGridRows, kWaveGridCols);
-                GridSetUp(waves);
-                waves.setRangeText("2.5\t7\t1");
-                MainInputs in;
-                in.batchFile = dir.file("JKT.BRSF");
+                test::CommandModel m;
                 if (const InputField* field = findInput(box))
-                    field->text(in) = typed;
+                    field->text(m.inputs) = typed;
                 else
-                    waves.setText(1, 1, typed);
-                const CommandContext context { prompter, files, clock, '.' };
-                const auto result = append ? appendCommand(in, waves, setup, context)
-                                           : createCommand(in, waves, setup, context);
+                    m.waves.setText(1, 1, typed);
+                const auto result = m.run(append);
                 if (!result) {
-                    ASSERT_EQ(prompter.messages().size(), 1u) << trace;
-                    const std::string& told = prompter.messages()[0].text;
+                    ASSERT_EQ(m.prompter.messages().size(), 1u) << trace;
+                    const std::string& told = m.prompter.messages()[0].text;
                     const bool named = told.starts_with("WAV Data")
                         || told.find(findInput(box) ? quotedName(*findInput(box)) : "Height")
                             != std::string::npos;
                     EXPECT_TRUE(named) << trace << ": " << told;
                     continue;
                 }
-                for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-                    EXPECT_FALSE(holdsNonNumber(dir.read(entry.path().filename().string())))
+                for (const auto& entry : std::filesystem::directory_iterator(m.dir.path()))
+                    EXPECT_FALSE(holdsNonNumber(m.dir.read(entry.path().filename().string())))
                         << trace << " in " << entry.path().filename();
             }
         }
@@ -78,8 +61,8 @@ TEST(TypedInput, DefaultWavesBoxesRefuseOrGiveFiniteWaves)
     for (int box = 0; box < 4; ++box) {
         for (const std::string& typed : kTyped) {
             DefaultWaveTexts texts { "20", "2.5", "14", "22" };
-            std::string* boxes[] = { &texts.numberOfWaves, &texts.minPeriod, &texts.maxPeriod,
-                &texts.steepness };
+            std::string* boxes[]
+                = { &texts.numberOfWaves, &texts.minPeriod, &texts.maxPeriod, &texts.steepness };
             *boxes[box] = typed;
             const auto request = readDefaultWaveTexts(texts, '.');
             if (!request) {
@@ -100,23 +83,15 @@ TEST(TypedInput, ScatterSaveRefusesOrWritesNumbers)
 {
     for (int box = 0; box < 3; ++box) {
         for (const std::string& typed : kTyped) {
-            test::TempDir dir;
-            test::ScriptedPrompter prompter;
-            DiskFiles files;
-            GridEdit store;
-            GridModel grid(kScatterGridRows, kScatterGridCols);
-            ScatterBoxes boxes;
-            loadScatterGrid(store, grid, '.');
+            test::Editor e;
             if (box == 2)
-                grid.setText(3, 4, typed);
+                e.grid.setText(3, 4, typed);
             else
-                (box == 0 ? boxes.scalingFactor : boxes.years) = typed;
-            const auto saved = SaveScatter(
-                store, { grid, boxes, prompter, files, dir.file("DECK"), "3", '.' });
-            if (saved)
-                EXPECT_FALSE(holdsNonNumber(dir.read("DECK.DBS1"))) << box << " " << typed;
+                (box == 0 ? e.boxes.scalingFactor : e.boxes.years) = typed;
+            if (SaveScatter(e.store, e.context()))
+                EXPECT_FALSE(holdsNonNumber(e.dir.read("DECK.DBS1"))) << box << " " << typed;
             else
-                EXPECT_EQ(prompter.messages().size(), 1u) << box << " " << typed;
+                EXPECT_EQ(e.messages().size(), 1u) << box << " " << typed;
         }
     }
 }

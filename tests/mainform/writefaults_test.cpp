@@ -1,12 +1,8 @@
-#include "mainform/commands.h"
-
 #include "common/linewriter.h"
-#include "scatter/scattereditor.h"
+#include "mainform/commandmodel.h"
+#include "scatter/scatterfixture.h"
 #include "scatter/scattersave.h"
 #include "support/faultyfiles.h"
-#include "support/scripted.h"
-#include "support/tempdir.h"
-#include "wavetable/wavegrid.h"
 
 #include <gtest/gtest.h>
 
@@ -82,31 +78,16 @@ TEST(WriteFaults, EveryFailureNamesItsFileAndLosesNoOldFile)
         { "append", true, [](MainInputs& in) { in.selective.tubularJoints = true; } },
     };
     for (const Command& run : runs) {
-        test::TempDir dir;
-        test::ScriptedPrompter prompter;
-        test::FixedClock clock;
-        RunSetup setup;
-        setup.ModelName = dir.file("JKT");
-        GridModel waves(kWaveGridRows, kWaveGridCols);
-        GridSetUp(waves);
-        waves.setRangeText("9.5\t12\t2\r1.25\t4.5\t1\r3\t7\t1");
-        MainInputs in;
-        in.batchFile = dir.file("JKT.BRSF");
-        in.directionOption = 1;
-        const auto command = [&](FileLayer& files) {
-            const CommandContext context { prompter, files, clock, '.' };
-            return run.append ? appendCommand(in, waves, setup, context)
-                              : createCommand(in, waves, setup, context);
-        };
-        dir.write("JKT.WAV", "");
-        DiskFiles disk;
-        ASSERT_TRUE(createCommand(in, waves, setup, { prompter, disk, clock, '.' }));
+        test::CommandModel m("9.5\t12\t2\r1.25\t4.5\t1\r3\t7\t1");
+        const test::TempDir& dir = m.dir;
+        m.inputs.directionOption = 1;
+        ASSERT_TRUE(m.run());
         const Files before = filesOf(dir);
-        run.kind(in);
-        in.damping = "7";
-        in.waveSteps = "11";
+        run.kind(m.inputs);
+        m.inputs.damping = "7";
+        m.inputs.waveSteps = "11";
         FaultyFiles counting;
-        ASSERT_TRUE(command(counting)) << run.name;
+        ASSERT_TRUE(m.run(run.append, counting)) << run.name;
         const Files whole = filesOf(dir);
 
         for (const bool atWrite : { false, true }) {
@@ -117,7 +98,7 @@ TEST(WriteFaults, EveryFailureNamesItsFileAndLosesNoOldFile)
                 restore(dir, before);
                 FaultyFiles faulty;
                 (atWrite ? faulty.failWrite : faulty.failOpen) = k;
-                const auto result = command(faulty);
+                const auto result = m.run(run.append, faulty);
                 ASSERT_FALSE(result.has_value()) << trace;
                 const std::string& failed = result.error().file;
                 EXPECT_NE(result.error().message.find(failed + ": No space left on device"),
@@ -132,26 +113,20 @@ TEST(WriteFaults, EveryFailureNamesItsFileAndLosesNoOldFile)
 
 TEST(WriteFaults, ScatterSaveLeavesTheOldDiagramWhole)
 {
-    test::TempDir dir;
-    test::ScriptedPrompter prompter;
-    GridEdit store;
-    GridModel grid(kScatterGridRows, kScatterGridCols);
-    ScatterBoxes boxes;
-    DiskFiles disk;
-    loadScatterGrid(store, grid, '.');
-    grid.setText(1, 1, "5");
-    ASSERT_TRUE(SaveScatter(store, { grid, boxes, prompter, disk, dir.file("DECK"), "3", '.' }));
-    const Files before = filesOf(dir);
-    grid.setText(2, 2, "7");
+    test::Editor e;
+    e.grid.setText(1, 1, "5");
+    ASSERT_TRUE(SaveScatter(e.store, e.context()));
+    const Files before = filesOf(e.dir);
+    e.grid.setText(2, 2, "7");
     for (const bool atWrite : { false, true }) {
-        restore(dir, before);
+        restore(e.dir, before);
         FaultyFiles faulty;
         (atWrite ? faulty.failWrite : faulty.failOpen) = 1;
         const auto saved
-            = SaveScatter(store, { grid, boxes, prompter, faulty, dir.file("DECK"), "3", '.' });
+            = SaveScatter(e.store, { e.grid, e.boxes, e.prompter, faulty, e.modelName, "3", '.' });
         ASSERT_FALSE(saved.has_value());
-        EXPECT_EQ(saved.error().file, dir.file("DECK.DBS1"));
-        EXPECT_EQ(filesOf(dir), before);
+        EXPECT_EQ(saved.error().file, e.dir.file("DECK.DBS1"));
+        EXPECT_EQ(filesOf(e.dir), before);
         EXPECT_EQ(faulty.openNow, 0);
     }
 }
@@ -159,28 +134,20 @@ TEST(WriteFaults, ScatterSaveLeavesTheOldDiagramWhole)
 // A real filesystem that fills up, where the machine lets a test mount one.
 TEST(WriteFaults, FullDiskStopsCreateCleanly)
 {
-    test::TempDir dir;
+    const test::TempDir dir;
     const std::string mountPoint = dir.file("tiny");
     fs::create_directory(mountPoint);
     if (std::system(("mount -t tmpfs -o size=24k tmpfs " + mountPoint + " 2>/dev/null").c_str())
         != 0)
         GTEST_SKIP() << "no tmpfs can be mounted here";
-    test::ScriptedPrompter prompter;
-    test::FixedClock clock;
-    DiskFiles disk;
-    RunSetup setup;
-    setup.ModelName = mountPoint + "/JKT";
-    GridModel waves(kWaveGridRows, kWaveGridCols);
-    GridSetUp(waves);
-    waves.setSelectionEnd(40, 3);
     std::string table;
     for (int r = 1; r <= 40; ++r)
         table += "2\t8\t1\r";
-    waves.setRangeText(table);
-    MainInputs in;
-    in.batchFile = mountPoint + "/JKT.BRSF";
+    test::CommandModel m(table);
+    m.setup.ModelName = mountPoint + "/JKT";
+    m.inputs.batchFile = mountPoint + "/JKT.BRSF";
     std::ofstream(mountPoint + "/JKT.WAV").close();
-    const auto result = createCommand(in, waves, setup, { prompter, disk, clock, '.' });
+    const auto result = m.run();
     std::system(("umount " + mountPoint).c_str());
     ASSERT_FALSE(result.has_value());
     EXPECT_NE(result.error().message.find("No space left on device"), std::string::npos)

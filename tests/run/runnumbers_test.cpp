@@ -14,18 +14,6 @@ RunTexts defaults()
     return { "12", "70", "113.3", "5", true, "200", 2, 2, 2 };
 }
 
-TEST(RunNumbers, DerivedFromTheDefaults)
-{
-    const auto n = deriveRunNumbers(defaults(), '.');
-    ASSERT_TRUE(n.has_value());
-    EXPECT_EQ(n->StepCount, 12);
-    EXPECT_EQ(n->CaseOffset, 20);
-    EXPECT_EQ(n->StaticLast, 81);
-    EXPECT_EQ(n->DynamicBase, 90);
-    EXPECT_EQ(n->ZeroBase, 110);
-    EXPECT_EQ(n->globalOutputId, 200);
-}
-
 // Each number a writer writes stays in range, or the box that gives it is refused.
 TEST(RunNumbers, RefuseTheBoxWhoseNumberCannotBeWritten)
 {

@@ -6,6 +6,8 @@ Prompter::Answer ScriptedPrompter::ask(
     const std::string& text, Buttons buttons, Icon icon, const std::string& title)
 {
     messages_.push_back({ text, buttons, icon, title });
+    if (onAsk)
+        onAsk();
     if (!answers_.empty()) {
         const Answer answer = answers_.front();
         answers_.pop_front();

@@ -7,6 +7,7 @@
 #include "common/settingsstore.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@
 namespace quorin::test {
 
 // Records every message and answers from a script; with the script used up it
-// answers the first button (Ok or Yes).
+// answers the first button (Ok or Yes). onAsk, when set, runs as each message is shown.
 class ScriptedPrompter : public Prompter {
 public:
     struct Message {
@@ -33,6 +34,7 @@ public:
         const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
 
     const std::vector<Message>& messages() const { return messages_; }
+    std::function<void()> onAsk;
 
 private:
     std::deque<Answer> answers_;

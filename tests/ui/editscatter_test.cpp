@@ -1,17 +1,12 @@
-#include "common/qt/gridview.h"
 #include "e2e/batchrunner.h"
 #include "mainform/frmmain.h"
 #include "scatter/frmeditgrid.h"
 #include "scatter/scatterfixture.h"
-#include "support/scripted.h"
+#include "ui/widgets.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -20,15 +15,6 @@
 
 namespace quorin {
 namespace {
-
-struct Platforms {
-    test::ScriptedPrompter prompter;
-    test::MemoryClipboard clipboard;
-    DiskFiles files;
-    test::FixedClock clock;
-    test::FixedNumberFormat numberFormat;
-    Platform platform() { return { prompter, clipboard, files, clock, numberFormat }; }
-};
 
 // Runs check on the modal window once "Edit Scatter Diagram" has opened it, then closes it.
 void editScatter(frmMain& view, const std::function<void(frmEditGrid&)>& check)
@@ -42,14 +28,14 @@ void editScatter(frmMain& view, const std::function<void(frmEditGrid&)>& check)
             editor->close();
         }
     });
-    view.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    test::child<QAbstractButton>(view, "Command1")->click();
     EXPECT_TRUE(seen) << "no modal editor";
 }
 
 TEST(EditScatterDiagram, OpensAFreshModalEditorEachTimeWhileTheStoreKeepsTheDiagram)
 {
     test::TempDir dir;
-    Platforms platforms;
+    test::Platforms platforms;
     Session session;
     session.setup.ModelName = dir.file("JKT");
     session.setup.SpectrumType = "2";
@@ -59,7 +45,7 @@ TEST(EditScatterDiagram, OpensAFreshModalEditorEachTimeWhileTheStoreKeepsTheDiag
     editScatter(view, [&](frmEditGrid& editor) {
         EXPECT_EQ(editor.parentWidget(), &view);
         editor.gridView()->gridModel().setText(1, 1, "7");
-        editor.findChild<QToolButton*>(QStringLiteral("Command2(1)"))->click();
+        test::child<QAbstractButton>(editor, "Command2(1)")->click();
     });
     EXPECT_EQ(dir.read("JKT.DBS1").substr(0, 3), "2\r\n") << "the run's spectrum type";
     EXPECT_EQ(session.scatter.Scatter[1][1], 7.0f);
@@ -75,15 +61,15 @@ TEST(EditScatterDiagram, OpensAFreshModalEditorEachTimeWhileTheStoreKeepsTheDiag
 // form quorin-batch prints them.
 std::string openedInTheEditor(const test::TempDir& dir, bool steepness)
 {
-    Platforms platforms;
+    test::Platforms platforms;
     GridEdit store;
     frmEditGrid editor(store, { dir.file("DECK"), "3" }, platforms.platform());
-    editor.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral(" 2 "));
-    editor.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(steepness);
-    editor.findChild<QToolButton*>(QStringLiteral("Command2(0)"))->click();
+    test::child<QLineEdit>(editor, "Text2")->setText(QStringLiteral(" 2 "));
+    test::child<QCheckBox>(editor, "Check1")->setChecked(steepness);
+    test::child<QAbstractButton>(editor, "Command2(0)")->click();
     EXPECT_TRUE(platforms.prompter.messages().empty());
     return gridText(editor.gridView()->gridModel())
-        + editor.findChild<QLabel*>(QStringLiteral("Label1(2)"))->text().toStdString() + "\n";
+        + test::child<QLabel>(editor, "Label1(2)")->text().toStdString() + "\n";
 }
 
 TEST(EditScatterDiagram, QuorinBatchPrintsWhatTheEditorShowsForTheSameFile)

@@ -1,73 +1,42 @@
-#include "common/qt/gridview.h"
 #include "scatter/frmeditgrid.h"
 #include "scatter/scatterfixture.h"
-#include "support/scripted.h"
-#include "support/tempdir.h"
+#include "ui/widgets.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace quorin {
 namespace {
 
-QString accessibleName(QObject* object)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
-    return face ? face->text(QAccessible::Name) : QStringLiteral("<none>");
-}
+using test::accessibleName;
+using test::Cell;
 
 class FrmEditGridTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        editor.show();
-        QApplication::setActiveWindow(&editor);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
-    }
+    void SetUp() override { ASSERT_TRUE(test::showActive(editor)); }
     template <typename Widget = QWidget> Widget* control(const char* name)
     {
-        auto* found = editor.findChild<Widget*>(QString::fromLatin1(name));
-        if (!found)
-            throw std::runtime_error(std::string("no control ") + name);
-        return found;
+        return test::child<Widget>(editor, name);
     }
     QString text(const char* name) { return control<QLineEdit>(name)->text(); }
-    // A mouse click, which takes the focus as a user's click does.
-    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    QRect cellRect(int row, int col)
-    {
-        return view->visualRect(view->model()->index(row - 1, col - 1));
-    }
-    void clickCell(int row, int col)
-    {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellRect(row, col).center());
-    }
+    void click(const char* name) { test::click(editor, name); }
+    void clickCell(int row, int col) { test::drag(*view, { row, col }, { row, col }); }
     void type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
     void enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
 
     test::TempDir dir;
-    test::ScriptedPrompter prompter;
-    test::MemoryClipboard clipboard;
-    DiskFiles files;
-    test::FixedClock clock;
-    test::FixedNumberFormat numberFormat;
+    test::Platforms platforms;
+    test::ScriptedPrompter& prompter = platforms.prompter;
     GridEdit store;
-    frmEditGrid editor { store, { dir.file("DECK"), "3" },
-        { prompter, clipboard, files, clock, numberFormat } };
+    frmEditGrid editor { store, { dir.file("DECK"), "3" }, platforms.platform() };
     GridView* view = editor.gridView();
     GridModel& grid = view->gridModel();
 };
@@ -151,76 +120,54 @@ TEST_F(FrmEditGridTest, SaveDropsTheTypedTextAndReopensTheEditorOnTheOldOne)
     click("Command2(1)");
     EXPECT_EQ(grid.text(1, 1), "4");
     EXPECT_EQ(store.Scatter[1][1], 4.0f);
-    const std::string file = dir.read("DECK.DBS1");
-    EXPECT_EQ(file.substr(file.rfind("\r\n", file.size() - 3) + 2, 6), " 4  0 ");
     EXPECT_TRUE(view->editorOpen());
     EXPECT_EQ(view->editor()->text(), "4");
 }
 
-TEST_F(FrmEditGridTest, CopyAndPasteWorkOnTheSelectionAndPasteStripsTheFirstCharacter)
+// A range selected with the mouse, then a button, or a key on the grid with
+// the editor closed: the clipboard, and rows 1 to 4 of columns 2 to 4 once
+// the editor has left the cell.
+TEST_F(FrmEditGridTest, CutCopyAndPasteButtonsAndKeys)
 {
     struct Case {
-        int endRow, endCol; // the selection from (2, 2)
-        const char* button;
-        std::string clipboardBefore, clipboardAfter;
-        std::vector<std::string> block; // rows 2 and 3, columns 2 to 4, after the command
-    };
-    const Case cases[] = {
-        { 3, 4, "Command3(1)", "", "1\t2\t3\r4\t5\t6", { "1", "2", "3", "4", "5", "6" } },
-        { 3, 3, "Command3(2)", "7\t8\r\n9\t0", "7\t8\r\n9\t0", { "7", "8", "3", "9", "0", "6" } },
-        { 2, 2, "Command3(2)", "-5", "-5", { "5", "2", "3", "4", "5", "6" } },
-        { 2, 2, "Command3(2)", ".5", ".5", { "5", "2", "3", "4", "5", "6" } },
+        Cell from, to;
+        const char* action; // a button's object name or a key
+        const char* clipboard;
+        const char* clipboardAfter;
+        const char* cellsAfter;
+    } const cases[] = {
+        { { 1, 2 }, { 2, 4 }, "Command3(1)", "", "12\t13\t14\r22\t23\t24",
+            "12,13,14|22,23,24|32,33,34|x,,|" },
+        { { 2, 2 }, { 3, 3 }, "Command3(2)", "7\t8\r\n9\t0\r\n", "7\t8\r\n9\t0\r\n",
+            "12,13,14|7,8,24|9,0,34|x,,|" },
+        { { 1, 2 }, { 1, 4 }, "Command3(2)", "-5\t.5\t 6", "-5\t.5\t 6",
+            "5,5,6|22,23,24|32,33,34|x,,|" },
+        { { 3, 2 }, { 1, 4 }, "Command3(0)", "", "12\t13\t14\r22\t23\t24\r32\t33\t34",
+            ",,|,,|,,|x,,|" },
+        { { 2, 3 }, { 2, 3 }, "C", "", "23", "12,13,14|22,23,24|32,33,34|x,,|" },
+        { { 2, 3 }, { 2, 3 }, "V", "-4", "-4", "12,13,14|22,4,24|32,33,34|x,,|" },
+        { { 2, 3 }, { 2, 3 }, "X", "", "23", "12,13,14|22,,24|32,33,34|x,,|" },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.clipboardBefore);
-        for (int i = 0; i < 6; ++i)
-            grid.setText(2 + i / 3, 2 + i % 3, std::to_string(i + 1));
-        clickCell(2, 2);
-        grid.setSelectionEnd(c.endRow, c.endCol);
-        clipboard.setText(c.clipboardBefore);
-        click(c.button);
-        clickCell(25, 18); // leaving the cell keeps what the command left there
-        EXPECT_EQ(clipboard.text(), c.clipboardAfter);
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(grid.text(2 + i / 3, 2 + i % 3), c.block[static_cast<std::size_t>(i)]) << i;
-    }
-}
-
-TEST_F(FrmEditGridTest, CutEmptiesTheBlockFromTheAnchorDraggedUpAndRight)
-{
-    for (int r = 1; r <= 3; ++r)
-        for (int c = 2; c <= 4; ++c)
-            grid.setText(r, c, std::to_string(r * 10 + c));
-    grid.setText(4, 2, "x");
-    clickCell(3, 2);
-    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, cellRect(3, 2).center());
-    QTest::mouseMove(view->viewport(), cellRect(1, 4).center());
-    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, cellRect(1, 4).center());
-    ASSERT_EQ(std::pair(grid.anchorRow(), grid.anchorCol()), std::pair(3, 2));
-    click("Command3(0)");
-    EXPECT_EQ(clipboard.text(), "12\t13\t14\r22\t23\t24\r32\t33\t34");
-    for (int r = 1; r <= 3; ++r)
-        for (int c = 2; c <= 4; ++c)
-            EXPECT_EQ(grid.text(r, c), "") << r << "," << c;
-    EXPECT_EQ(grid.text(4, 2), "x");
-}
-
-TEST_F(FrmEditGridTest, KeysOnTheGridRunCutCopyAndPaste)
-{
-    grid.setText(6, 6, "3");
-    grid.setCurrent(6, 6);
-    view->OpenCellEditor();
-    QTest::keyClick(view->editor(), Qt::Key_Escape); // the editor closed
-    ASSERT_TRUE(view->hasFocus());
-    // The key, the clipboard before it and the cell and clipboard after it.
-    const std::vector<std::tuple<Qt::Key, std::string, std::string, std::string>> steps
-        = { { Qt::Key_C, "", "3", "3" }, { Qt::Key_V, "-4", "4", "-4" },
-              { Qt::Key_X, "-4", "", "4" } };
-    for (const auto& [key, before, cell, copied] : steps) {
-        clipboard.setText(before);
-        QTest::keyClick(view, key, Qt::ControlModifier);
-        EXPECT_EQ(grid.text(6, 6), cell) << key;
-        EXPECT_EQ(clipboard.text(), copied) << key;
+        SCOPED_TRACE(std::string(c.action) + " " + c.clipboard);
+        for (int r = 1; r <= 3; ++r)
+            for (int col = 2; col <= 4; ++col)
+                grid.setText(r, col, std::to_string(r * 10 + col));
+        grid.setText(4, 2, "x");
+        platforms.clipboard.setText(c.clipboard);
+        test::drag(*view, c.from, c.to);
+        if (c.action[1] == '\0') {
+            QTest::keyClick(view->editor(), Qt::Key_Escape);
+            QTest::keyClick(view, c.action[0], Qt::ControlModifier);
+        } else {
+            click(c.action);
+        }
+        clickCell(25, 18);
+        EXPECT_EQ(platforms.clipboard.text(), c.clipboardAfter);
+        std::string cells;
+        for (int r = 1; r <= 4; ++r)
+            cells += grid.text(r, 2) + "," + grid.text(r, 3) + "," + grid.text(r, 4) + "|";
+        EXPECT_EQ(cells, c.cellsAfter);
     }
 }
 
@@ -228,7 +175,9 @@ TEST_F(FrmEditGridTest, SpinButtonsStepTheDirectionWithoutWrapping)
 {
     const std::vector<std::tuple<const char*, const char*, const char*>> cases
         = { { "1", "UpDown1Down", "1" }, { "12", "UpDown1Up", "12" },
-              { "11.5", "UpDown1Up", "12.5" }, { "3", "UpDown1Down", "2" } };
+              { "11.5", "UpDown1Up", "12.5" }, { "1.5", "UpDown1Down", "0.5" },
+              { "3", "UpDown1Down", "2" }, { " 3x", "UpDown1Up", "4" },
+              { "north", "UpDown1Down", "north" }, { "north", "UpDown1Up", "1" } };
     for (const auto& [before, button, after] : cases) {
         control<QLineEdit>("Text2")->setText(before);
         click(button);

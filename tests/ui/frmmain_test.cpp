@@ -1,35 +1,24 @@
-#include "common/qt/gridview.h"
-#include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
 #include "run/inputtable.h"
-#include "support/scripted.h"
 #include "support/tempdir.h"
-#include "wavetable/wavegrid.h"
+#include "ui/widgets.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QAccessibleTableInterface>
-#include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QStatusBar>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <ostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace quorin {
 namespace {
+
+using test::accessibleName;
 
 // The controls of the main view that are not inputs: their caption and the
 // name assistive tools read. The inputs come from the table of inputs.
@@ -59,45 +48,15 @@ QString spoken(std::string_view caption)
         .trimmed();
 }
 
-QString accessibleName(QObject* object)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
-    return face ? face->text(QAccessible::Name).trimmed() : QStringLiteral("<none>");
-}
-
-// Records the pointer shape each message was shown with.
-class PointerWatchingPrompter : public test::ScriptedPrompter {
-public:
-    Answer ask(
-        const std::string& text, Buttons buttons, Icon icon, const std::string& title) override
-    {
-        busyWhileAsked.push_back(QApplication::overrideCursor() != nullptr);
-        if (onAsk)
-            onAsk();
-        return ScriptedPrompter::ask(text, buttons, icon, title);
-    }
-    std::vector<bool> busyWhileAsked;
-    std::function<void()> onAsk;
-};
-
 class FrmMainTest : public ::testing::Test {
 protected:
-    template <typename Widget = QWidget> Widget* control(const char* name)
+    template <typename Widget = QWidget> Widget* control(const std::string& name)
     {
-        auto* found = view.findChild<Widget*>(QString::fromLatin1(name));
-        if (!found)
-            throw std::runtime_error(std::string("no control ") + name);
-        return found;
+        return test::child<Widget>(view, name);
     }
     QString text(const char* name) { return control<QLineEdit>(name)->text(); }
     bool checked(const char* name) { return control<QAbstractButton>(name)->isChecked(); }
-    void click(const char* name) { control<QAbstractButton>(name)->click(); }
-    bool activate()
-    {
-        view.show();
-        QApplication::setActiveWindow(&view);
-        return QTest::qWaitForWindowActive(&view);
-    }
+    void press(const char* name) { control<QAbstractButton>(name)->click(); }
     QLabel* labelOf(QWidget* buddy)
     {
         for (QLabel* label : view.findChildren<QLabel*>())
@@ -114,13 +73,9 @@ protected:
 
     Session session;
     RunSetup& setup = session.setup;
-    GridModel& waves = session.waves;
-    PointerWatchingPrompter prompter;
-    QtClipboard clipboard;
-    DiskFiles files;
-    test::FixedClock clock;
-    test::FixedNumberFormat numberFormat;
-    frmMain view { session, { prompter, clipboard, files, clock, numberFormat } };
+    test::Platforms platforms;
+    test::ScriptedPrompter& prompter = platforms.prompter;
+    frmMain view { session, platforms.platform() };
 };
 
 TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
@@ -144,7 +99,7 @@ TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
                 if (choice.caption.empty())
                     continue; // another name for an option
                 const std::string option = object + "(" + std::to_string(choice.element) + ")";
-                auto* button = control<QAbstractButton>(option.c_str());
+                auto* button = control<QAbstractButton>(option);
                 EXPECT_EQ(button->text().toStdString(), choice.caption) << option;
                 EXPECT_EQ(accessibleName(button), spoken(choice.caption)) << option;
                 EXPECT_EQ(button->isChecked(), choice.element == field.choice(defaults)) << option;
@@ -153,7 +108,7 @@ TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
         }
         if (object.empty())
             continue;
-        QWidget* widget = control(object.c_str());
+        QWidget* widget = control(object);
         EXPECT_EQ(accessibleName(widget).toStdString(), field.name()) << object;
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             EXPECT_EQ(edit->text().toStdString(), field.text(defaults)) << object;
@@ -161,7 +116,7 @@ TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
                 EXPECT_EQ(labelOf(edit)->text().toStdString(), field.caption) << object;
             }
         } else {
-            auto* box = control<QAbstractButton>(object.c_str());
+            auto* box = control<QAbstractButton>(object);
             EXPECT_EQ(box->text().toStdString(), field.caption) << object;
             EXPECT_EQ(box->isChecked(), field.flag(defaults)) << object;
         }
@@ -173,51 +128,20 @@ TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
     }
 }
 
-TEST_F(FrmMainTest, LabelAccessKeysMoveTheFocusToTheirTextBoxes)
-{
-    ASSERT_TRUE(activate());
-    const std::vector<std::pair<Qt::Key, const char*>> keys = { { Qt::Key_E, "txtBATNAM" },
-        { Qt::Key_G, "txtSTARTDIR" }, { Qt::Key_J, "txtSTRESS" }, { Qt::Key_P, "txtWAVESTEP" },
-        { Qt::Key_A, "txtDEPTH" }, { Qt::Key_U, "Option1(3)" } };
-    for (const auto& [key, name] : keys) {
-        QTest::keyClick(&view, key, Qt::AltModifier);
-        EXPECT_EQ(QApplication::focusWidget(), control(name)) << name;
-    }
-}
-
-// The click rules run however a box or option changes: a mouse click, the
-// space bar, or the toggle action of assistive technology.
-enum class Toggle { Mouse, SpaceBar, Assistive };
-void PrintTo(Toggle toggle, std::ostream* out)
-{
-    *out << (toggle == Toggle::Mouse     ? "mouse"
-            : toggle == Toggle::SpaceBar ? "space"
-                                         : "assistive");
-}
-
-class ClickRulesTest : public FrmMainTest, public testing::WithParamInterface<Toggle> {
+// The click rules run however a box or option changes, even through the
+// toggle action of assistive technology, which sends no click.
+class ClickRulesTest : public FrmMainTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(activate()); }
+    void SetUp() override { ASSERT_TRUE(test::showActive(view)); }
     void toggle(const char* name)
     {
-        auto* button = control<QAbstractButton>(name);
-        switch (GetParam()) {
-        case Toggle::Mouse: // on the box or the option's circle
-            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-            break;
-        case Toggle::SpaceBar:
-            button->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(button, Qt::Key_Space);
-            break;
-        case Toggle::Assistive:
-            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
-                QAccessibleActionInterface::toggleAction());
-            break;
-        }
+        QAccessible::queryAccessibleInterface(control(name))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
     }
 };
 
-TEST_P(ClickRulesTest, StaticOnlySetsTheFrequencyCaseAndClearsExclude)
+TEST_F(ClickRulesTest, StaticOnlySetsTheFrequencyCaseAndClearsExclude)
 {
     control<QLineEdit>("txtRETURN")->setText("40");
     toggle("Check3");
@@ -239,18 +163,14 @@ TEST_P(ClickRulesTest, StaticOnlySetsTheFrequencyCaseAndClearsExclude)
     EXPECT_TRUE(checked("Check3"));
 }
 
-TEST_P(ClickRulesTest, SpectrumOptionsSetTheSpectrumType)
+TEST_F(ClickRulesTest, SpectrumOptionsSetTheSpectrumType)
 {
-    for (const auto& [name, type] : std::vector<std::pair<const char*, std::string>> {
-             { "Option6(1)", "1" }, { "Option6(2)", "2" }, { "Option6(3)", "3" } }) {
-        toggle(name);
-        EXPECT_EQ(setup.SpectrumType, type) << name;
+    for (const char* type : { "1", "2", "3" }) {
+        toggle(("Option6(" + std::string(type) + ")").c_str());
+        EXPECT_EQ(setup.SpectrumType, type);
         EXPECT_EQ(view.inputs().spectrum, std::stoi(type));
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    FrmMain, ClickRulesTest, testing::Values(Toggle::Mouse, Toggle::SpaceBar, Toggle::Assistive));
 
 TEST_F(FrmMainTest, DescriptionTakesAtMostThirtyCharacters)
 {
@@ -282,26 +202,20 @@ TEST_F(FrmMainTest, ShownInputsLandInTheirOwnControlsAndReadBack)
     EXPECT_EQ(view.inputs(), in);
 }
 
-TEST_F(FrmMainTest, WaveGridIsLaidOutWithHeadingsInFullAndTwipWidths)
+// At the window's least size the wave table has the widths it was laid out
+// with; a larger window gives it more rows and more width, shared by its
+// columns in proportion.
+TEST_F(FrmMainTest, WaveGridHasTwipWidthsAndGrowsWithTheWindow)
 {
     GridView* grid = view.waveGrid();
-    const QAbstractItemModel* table = grid->model();
     const QFontMetrics headingFont(grid->horizontalHeader()->font());
-    const QStringList headings = { "Height", "Period", "Theory" };
-    EXPECT_EQ(waves.text(0, 0), "");
-    for (int c = 1; c <= 3; ++c) {
-        EXPECT_EQ(table->headerData(c - 1, Qt::Horizontal).toString(), headings[c - 1]);
-        EXPECT_LT(headingFont.horizontalAdvance(headings[c - 1]), grid->columnWidth(c - 1));
+    for (int c = 0; c < 3; ++c) {
+        const QString heading = grid->model()->headerData(c, Qt::Horizontal).toString();
+        EXPECT_LT(headingFont.horizontalAdvance(heading), grid->columnWidth(c)) << c;
     }
-    for (int r = 1; r <= kWaveRowCount; ++r)
-        ASSERT_EQ(table->headerData(r - 1, Qt::Vertical).toString(), QString::number(r));
     EXPECT_LT(QFontMetrics(grid->verticalHeader()->font()).horizontalAdvance("100"),
         grid->verticalHeader()->maximumWidth());
-    EXPECT_EQ(std::pair(waves.row(), waves.col()), std::pair(1, 1));
 
-    // At the window's least size the table has the widths it was laid out
-    // with; a larger window gives it more rows and more width, shared by its
-    // columns in proportion.
     view.show();
     view.resize(view.minimumSize());
     QApplication::processEvents();
@@ -321,30 +235,23 @@ TEST_F(FrmMainTest, WaveGridIsLaidOutWithHeadingsInFullAndTwipWidths)
     EXPECT_GT(grid->columnWidth(2), theory);
 }
 
-TEST_F(FrmMainTest, GridCellsPublishTheirTexts)
+// A failure stays in the status line in the error colour, read out by its
+// text, until the next command's outcome.
+TEST_F(FrmMainTest, CreateThatCannotWriteReportsInTheStatusLineInRed)
 {
-    waves.setText(2, 3, "1");
-    waves.setText(5, 1, "12.25");
-    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(view.waveGrid());
-    ASSERT_TRUE(grid && grid->tableInterface());
-    const auto cellText = [table = grid->tableInterface()](int row, int col) {
-        QAccessibleInterface* cell = table->cellAt(row - 1, col - 1);
-        return cell ? cell->text(QAccessible::Name) : QStringLiteral("<none>");
-    };
-    EXPECT_EQ(cellText(5, 1), "12.25");
-    EXPECT_EQ(cellText(2, 3), "1");
-}
-
-TEST_F(FrmMainTest, StatusLineKeepsAFailureInTheErrorColourUntilTheNextCommand)
-{
+    const test::TempDir dir;
+    view.startUp(model(dir));
+    dir.write("JKT.WAV", "");
+    ASSERT_TRUE(QDir(QString::fromStdString(dir.path())).mkdir("JKT.DFS"));
     QLabel* status = control<QLabel>("StatusLine");
     EXPECT_EQ(status->parentWidget(), view.statusBar());
-    EXPECT_TRUE(status->accessibleName().isEmpty());
     const QColor normal = status->palette().color(QPalette::WindowText);
-
-    view.showOutcome(fail("Could not write /x/JKT.BRSF", "/x/JKT.BRSF"));
-    EXPECT_EQ(accessibleName(status), "Could not write /x/JKT.BRSF");
-    EXPECT_NE(status->palette().color(QPalette::WindowText), normal);
+    press("cmdCREATE(0)");
+    EXPECT_TRUE(status->text().contains("JKT.DFS")) << status->text().toStdString();
+    EXPECT_EQ(accessibleName(status), status->text());
+    const QColor shown = status->palette().color(QPalette::WindowText);
+    EXPECT_TRUE(shown.red() > 150 && shown.green() < 80) << shown.name().toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     view.showOutcome(std::string("Wrote 4 load data files"));
     EXPECT_EQ(status->text(), "Wrote 4 load data files");
@@ -357,9 +264,7 @@ TEST_F(FrmMainTest, StartUpShowsTheModelsBatchFileName)
     view.startUp(model(dir));
     EXPECT_EQ(text("txtBATNAM"), QString::fromStdString(dir.file("JKT") + ".BRSF"));
     EXPECT_EQ(control<QLineEdit>("txtBATNAM")->cursorPosition(), text("txtBATNAM").size());
-    const QFileInfo help(view.helpFile());
-    EXPECT_EQ(help.absolutePath(), QString::fromStdString(dir.path()));
-    EXPECT_EQ(help.suffix(), "chm");
+    EXPECT_EQ(view.helpFile().toStdString(), dir.file("quorin_spec.chm"));
 }
 
 TEST_F(FrmMainTest, StartUpMessagesComeBeforeTheViewAppears)
@@ -377,30 +282,18 @@ TEST_F(FrmMainTest, CommandsAskWithTheNormalPointerAndRestoreIt)
 {
     const test::TempDir dir;
     view.startUp(model(dir));
-    click("cmdCREATE(1)");
+    bool busyWhileAsked = true;
+    prompter.onAsk = [&] { busyWhileAsked = QApplication::overrideCursor() != nullptr; };
+    press("cmdCREATE(1)");
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_EQ(prompter.messages()[0].text, "WAV Data does not exist");
-    EXPECT_FALSE(prompter.busyWhileAsked[0]);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(FrmMainTest, CreateThatCannotWriteReportsInTheStatusLineInRed)
-{
-    const test::TempDir dir;
-    view.startUp(model(dir));
-    dir.write("JKT.WAV", "");
-    ASSERT_TRUE(QDir(QString::fromStdString(dir.path())).mkdir("JKT.DFS"));
-    click("cmdCREATE(0)");
-    QLabel* status = control<QLabel>("StatusLine");
-    EXPECT_TRUE(status->text().contains("JKT.DFS")) << status->text().toStdString();
-    const QColor shown = status->palette().color(QPalette::WindowText);
-    EXPECT_TRUE(shown.red() > 150 && shown.green() < 80) << shown.name().toStdString();
+    EXPECT_FALSE(busyWhileAsked);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(FrmMainTest, F1WithTheHelpFileMissingNamesItInAMessage)
 {
-    ASSERT_TRUE(activate());
+    ASSERT_TRUE(test::showActive(view));
     view.setHelpFile(QStringLiteral("/nowhere/help.chm"));
     QTest::keyClick(&view, Qt::Key_F1);
     ASSERT_EQ(prompter.messages().size(), 1u);
@@ -410,7 +303,7 @@ TEST_F(FrmMainTest, F1WithTheHelpFileMissingNamesItInAMessage)
 TEST_F(FrmMainTest, CloseEndsTheViewWithoutAsking)
 {
     view.show();
-    click("cmdQUIT");
+    press("cmdQUIT");
     EXPECT_FALSE(view.isVisible());
     EXPECT_TRUE(prompter.messages().empty());
 }

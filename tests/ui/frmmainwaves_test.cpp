@@ -1,15 +1,8 @@
-#include "common/qt/gridview.h"
-#include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
-#include "support/scripted.h"
+#include "ui/widgets.h"
 #include "wavetable/wavegrid.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDialog>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -21,38 +14,13 @@
 namespace quorin {
 namespace {
 
-using Cell = std::pair<int, int>;
+using test::Cell;
 
 // The main view with its wave table on the desktop clipboard of Qt.
 class WaveTableTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        view.show();
-        QApplication::setActiveWindow(&view);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-    }
+    void SetUp() override { ASSERT_TRUE(test::showActive(view)); }
 
-    void click(const char* name)
-    {
-        QTest::mouseClick(
-            view.findChild<QAbstractButton*>(QString::fromLatin1(name)), Qt::LeftButton);
-    }
-    QPoint centre(Cell cell) const
-    {
-        GridView* grid = view.waveGrid();
-        const QModelIndex index = grid->model()->index(cell.first - 1, cell.second - 1);
-        grid->scrollTo(index);
-        return grid->visualRect(index).center();
-    }
-    // The mouse goes down on `from` and comes up on `to`.
-    void select(Cell from, Cell to)
-    {
-        QWidget* cells = view.waveGrid()->viewport();
-        QTest::mousePress(cells, Qt::LeftButton, {}, centre(from));
-        QTest::mouseMove(cells, centre(to));
-        QTest::mouseRelease(cells, Qt::LeftButton, {}, centre(to));
-    }
     // The data cells from row 1 down as range text (TAB, CR), empty rows at the end left out.
     void put(const std::string& rows)
     {
@@ -76,16 +44,20 @@ protected:
     {
         return view.waveGrid()->model()->headerData(row - 1, Qt::Vertical).toString();
     }
+    void expectEditorOverTheCurrentCell() const
+    {
+        EXPECT_TRUE(view.waveGrid()->editorOpen());
+        EXPECT_EQ(
+            view.waveGrid()->editor()->text().toStdString(), waves.text(waves.row(), waves.col()));
+    }
 
     Session session;
     RunSetup& setup = session.setup;
     GridModel& waves = session.waves;
-    test::ScriptedPrompter prompter;
-    QtClipboard clipboard;
-    DiskFiles files;
-    test::FixedClock clock;
-    test::FixedNumberFormat numberFormat;
-    frmMain view { session, { prompter, clipboard, files, clock, numberFormat } };
+    test::Platforms platforms;
+    test::ScriptedPrompter& prompter = platforms.prompter;
+    QtClipboard& clipboard = platforms.clipboard;
+    frmMain view { session, platforms.platform() };
 };
 
 // The table and the clipboard, a range selected with the mouse, something
@@ -114,7 +86,7 @@ TEST_P(WaveClipboardTest, ButtonsAndKeysExchangeTheRangeWithTheClipboard)
     const ClipboardCase& p = GetParam();
     put(p.table);
     clipboard.setText(p.clipboard);
-    select(p.from, p.to);
+    test::drag(*view.waveGrid(), p.from, p.to);
     QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(p.typed));
     const std::string action = p.action;
     if (action == "grid ^C")
@@ -122,13 +94,15 @@ TEST_P(WaveClipboardTest, ButtonsAndKeysExchangeTheRangeWithTheClipboard)
     if (action.find('^') != std::string::npos)
         QTest::keyClick(QApplication::focusWidget(), action.back(), Qt::ControlModifier);
     else
-        click(p.action);
+        test::click(view, p.action);
     EXPECT_EQ(clipboard.text(), p.clipboardAfter);
     EXPECT_EQ(table(), p.tableAfter);
     // The editor holds the current cell's text, so leaving the cell writes nothing new.
     EXPECT_EQ(
         view.waveGrid()->editor()->text().toStdString(), waves.text(waves.row(), waves.col()));
 }
+
+const char* const kNines = "9\t9\t9\r9\t9\t9\r9\t9\t9";
 
 INSTANTIATE_TEST_SUITE_P(WaveTable, WaveClipboardTest,
     testing::Values(ClipboardCase { "Copy", "1\t2\t3\r4\t5\t6", { 1, 1 }, { 2, 3 }, "",
@@ -137,8 +111,8 @@ INSTANTIATE_TEST_SUITE_P(WaveTable, WaveClipboardTest,
             "1\t2\t3\r4\t5\t6", "1\t2\t3\r4\t5\t6" },
         ClipboardCase { "CopyLeavesOutWhatIsTyped", "1\t\t", { 1, 1 }, { 1, 1 }, "", "Command2(2)",
             "1", "1\t\t", "99" },
-        ClipboardCase { "PasteOfABlockIntoOneCell", "", { 3, 2 }, { 3, 2 }, "1\t2\r3\t4",
-            "Command2(1)", "1\t2\r3\t4", "\t\t\r\t\t\r\t1\t" },
+        ClipboardCase { "PasteOfABlockIntoOneCell", kNines, { 3, 2 }, { 3, 2 }, "1\t2\r3\t4",
+            "Command2(1)", "1\t2\r3\t4", "9\t9\t9\r9\t9\t9\r9\t1\t9" },
         ClipboardCase { "PasteOfSpreadsheetRows", "", { 1, 1 }, { 2, 2 }, "1.5\t10\r\n2.0\t12\r\n",
             "Command2(1)", "1.5\t10\r\n2.0\t12\r\n", "1.5\t10\t\r2.0\t12\t" },
         ClipboardCase { "PasteKeyOfABlockInTheEditor", "", { 1, 1 }, { 2, 2 },
@@ -148,21 +122,21 @@ INSTANTIATE_TEST_SUITE_P(WaveTable, WaveClipboardTest,
             "-1.5\t 7\t.5", "1.5\t7\t5" },
         ClipboardCase { "CopyUpAndLeftHasNoCleanUp", "-1\t\t\r\t-2\t", { 2, 2 }, { 1, 1 }, "",
             "Command2(2)", "-1\t\r\t-2", "-1\t\t\r\t-2\t" },
-        ClipboardCase { "PasteUpAndLeftHasNoCleanUp", "", { 2, 2 }, { 1, 1 }, "-a\t-b\r-c\t-d",
-            "Command2(1)", "-a\t-b\r-c\t-d", "-a\t-b\t\r-c\t-d\t" },
+        // A line feed stays in its cell; a line or field the text lacks leaves its cells.
+        ClipboardCase { "PasteUpAndLeftHasNoCleanUp", kNines, { 3, 3 }, { 1, 2 }, "-a\t\tc\r\n-d",
+            "Command2(1)", "-a\t\tc\r\n-d", "9\t-a\t\r9\t\n-d\t9\r9\t9\t9" },
         ClipboardCase { "CutFromTheCellPressed", "a\tb\tc\rd\te\tf\rg\th\ti", { 3, 2 }, { 1, 3 },
             "", "Command2(0)", "b\tc\re\tf\rh\ti", "a\t\t\rd\t\t\rg\t\t" }),
     [](const testing::TestParamInfo<ClipboardCase>& info) { return std::string(info.param.name); });
 
-TEST_F(WaveTableTest, InsertAfterInterpolatesInRedAndRefusesTheLastWave)
+// The interpolation and the refusals are in the row command tests.
+TEST_F(WaveTableTest, InsertAfterShowsTheNewRowInRedAndTellsARefusal)
 {
     put("\t\t\r\t\t\r8\t10\t2\r9\t12\t1\r7\t14\t");
     setup.NoOfWaves = 5;
-    select({ 3, 1 }, { 3, 1 });
-    click("Command4(0)");
+    test::drag(*view.waveGrid(), { 3, 1 }, { 3, 1 });
+    test::click(view, "Command4(0)");
     EXPECT_EQ(setup.NoOfWaves, 6);
-    const std::string after = "\t\t\r\t\t\r8\t10\t2\r10.32\t10.91\t2\r9\t12\t1\r7\t14\t";
-    EXPECT_EQ(table(), after);
     const QAbstractItemModel* cells = view.waveGrid()->model();
     for (int row = 1; row <= 7; ++row)
         EXPECT_EQ(cells->data(cells->index(row - 1, 1), Qt::ForegroundRole).value<QColor>(),
@@ -170,53 +144,27 @@ TEST_F(WaveTableTest, InsertAfterInterpolatesInRedAndRefusesTheLastWave)
             << row;
     EXPECT_TRUE(prompter.messages().empty());
 
-    select({ 6, 2 }, { 6, 2 });
-    click("Command4(0)");
+    test::drag(*view.waveGrid(), { 6, 2 }, { 6, 2 });
+    test::click(view, "Command4(0)");
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_NE(prompter.messages()[0].text.find("row 6"), std::string::npos);
-    EXPECT_EQ(table(), after);
+    EXPECT_EQ(setup.NoOfWaves, 6);
 }
 
 TEST_F(WaveTableTest, ToggleShowsRadPerSecondThenRowNumbers)
 {
     put("\t10\t\r\t12.5\t\r\t20\t");
     setup.NoOfWaves = 2;
-    click("Command4(1)");
-    EXPECT_EQ(heading(1), "0.628");
-    EXPECT_EQ(heading(2), "0.503");
-    EXPECT_EQ(heading(3), "3");
-    click("Command4(1)");
-    EXPECT_EQ(heading(1), "1");
-    EXPECT_EQ(heading(2), "2");
+    test::click(view, "Command4(1)");
+    EXPECT_EQ(heading(1) + " " + heading(2) + " " + heading(3), "0.628 0.503 3");
+    test::click(view, "Command4(1)");
+    EXPECT_EQ(heading(1) + " " + heading(2), "1 2");
 }
 
 // Generate Default Waves, with `inDialog` done on its dialog while it is shown.
+// The table it makes is in the default wave tests.
 class DefaultWavesCommandTest : public WaveTableTest {
 protected:
-    void generate(const std::function<void(QDialog&)>& inDialog)
-    {
-        QTimer::singleShot(0, &view, [&inDialog] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(dialog);
-            inDialog(*dialog);
-        });
-        click("Command3");
-    }
-    static void press(QDialog& dialog, const char* button)
-    {
-        QTest::mouseClick(
-            dialog.findChild<QAbstractButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    }
-    std::string row(int r) const
-    {
-        return waves.text(r, 1) + "/" + waves.text(r, 2) + "/" + waves.text(r, 3);
-    }
-    void expectEditorOverTheCurrentCell() const
-    {
-        EXPECT_TRUE(view.waveGrid()->editorOpen());
-        EXPECT_EQ(view.waveGrid()->editor()->text().toStdString(), waves.text(2, 3));
-    }
-
     void SetUp() override
     {
         WaveTableTest::SetUp();
@@ -226,33 +174,35 @@ protected:
         waves.setText(2, 3, "9");
         waves.setCurrent(2, 3);
     }
+    void generate(const std::function<void(QDialog&)>& inDialog)
+    {
+        QTimer::singleShot(0, &view, [&inDialog] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            inDialog(*dialog);
+        });
+        test::click(view, "Command3");
+    }
 };
 
 TEST_F(DefaultWavesCommandTest, OkWithTheDefaultsFillsTwentyRows)
 {
-    generate([](QDialog& dialog) { press(dialog, "OKButton"); });
+    generate([](QDialog& dialog) { test::click(dialog, "OKButton"); });
     EXPECT_EQ(setup.NoOfWaves, 20);
-    EXPECT_EQ(row(1), "0.44/2.50/1");
-    EXPECT_EQ(row(20), "13.91/14.00/2");
-    EXPECT_EQ(row(21), "old//");
+    EXPECT_EQ(waves.text(20, 2), "14.00");
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_EQ(prompter.messages()[0].text, "Frequency increment is 0.1087 Rad/s");
-    EXPECT_EQ(prompter.messages()[0].buttons, Prompter::Buttons::Ok);
     expectEditorOverTheCurrentCell();
 }
 
-TEST_F(DefaultWavesCommandTest, RefusedThenCancelledGeneratesNothing)
+TEST_F(DefaultWavesCommandTest, CancelGeneratesNothingAndKeepsTheSteepness)
 {
     const std::string before = table();
     generate([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>(QStringLiteral("txtINTEG(0)"))->setText("1");
-        dialog.findChild<QLineEdit*>(QStringLiteral("txtREAL(1)"))->setText("18");
-        press(dialog, "OKButton");
-        EXPECT_TRUE(dialog.isVisible());
-        press(dialog, "CancelButton");
+        test::child<QLineEdit>(dialog, "txtREAL(1)")->setText("18");
+        test::click(dialog, "CancelButton");
     });
-    ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_TRUE(prompter.messages()[0].text.starts_with("Number of Waves"));
+    EXPECT_TRUE(prompter.messages().empty());
     EXPECT_EQ(setup.NoOfWaves, 21);
     EXPECT_EQ(setup.WaveSteepness, 18.0f);
     EXPECT_EQ(table(), before);

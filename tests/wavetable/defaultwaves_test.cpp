@@ -1,4 +1,5 @@
 #include "wavetable/defaultwaves.h"
+#include "wavetable/defaultwavesinput.h"
 #include "wavetable/wavegrid.h"
 
 #include <gtest/gtest.h>
@@ -70,33 +71,27 @@ TEST(DefaultWaves, FewerWavesLeaveTheRowsBelow)
     EXPECT_EQ(t.row(20), row20);
 }
 
-TEST(DefaultWaves, RefusalsWriteNothing)
+TEST(DefaultWavesDialog, KeyFilters)
 {
-    struct Case {
-        float minPeriod, maxPeriod;
-        int count;
-        float steepness;
-        const char *message, *field;
-    } const cases[] = {
-        { -2, 2, 3, 22, "Generate Default Waves: a frequency of 0 has no period", "" },
-        { 2.5f, 14, 1, 22, "Number of Waves: at least 2 waves", "txtINTEG(0)" },
-        { 2.5f, 14, 101, 22, "Number of Waves: at most 100 waves", "txtINTEG(0)" },
-        { 0, 14, 20, 22, "Minimum Period Secs: a period of 0", "txtREAL(0)" },
-        { 2.5f, 0, 20, 22, "Maximum Period Secs: a period of 0", "txtREAL(2)" },
-        { 5, 5, 20, 22, "Maximum Period Secs: equals the minimum", "txtREAL(2)" },
-        { 2.5f, 14, 20, 0, "Wave Steepness: a steepness of 0", "txtREAL(1)" },
-        { 1e-39f, 14, 20, 22, "Generate Default Waves: these periods", "" },
-    };
+    // Key, what RealIn and IntIn make of it.
+    const int cases[][3] = { { '0', '0', '0' }, { '9', '9', '9' }, { 'e', 'E', 0 }, { 'E', 'E', 0 },
+        { 8, 8, 8 }, { ',', ',', 0 }, { '-', '-', 0 }, { '.', '.', 0 }, { 3, 3, 0 }, { 24, 24, 0 },
+        { 22, 22, 0 }, { 13, 0, 0 }, { '+', 0, 0 }, { ' ', 0, 0 }, { 'x', 0, 0 }, { '/', 0, 0 },
+        { ':', 0, 0 } };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        Table t;
-        const auto result = t.generate(c.minPeriod, c.maxPeriod, c.count, c.steepness);
-        ASSERT_FALSE(result.has_value());
-        EXPECT_TRUE(result.error().message.starts_with(c.message)) << result.error().message;
-        EXPECT_EQ(result.error().field, c.field);
-        EXPECT_EQ(t.row(1), "//");
-        EXPECT_EQ(t.noOfWaves, 7);
+        EXPECT_EQ(RealIn(c[0]), c[1]) << c[0];
+        EXPECT_EQ(IntIn(c[0]), c[2]) << c[0];
     }
+}
+
+// The refusals of the dialog's OK are in its offscreen tests.
+TEST(DefaultWavesDialog, ValidNumKeepsNumbersAsTyped)
+{
+    const std::pair<const char*, const char*> cases[] = { { "1E3", "1E3" }, { " 2.50 ", " 2.50 " },
+        { "-", "0" }, { "", "0" }, { "1e39", "0" }, { "2,5", "0" } };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ValidNum(text, '.'), expected) << text;
+    EXPECT_EQ(ValidNum("2,5", ','), "2,5");
 }
 
 } // namespace

@@ -168,10 +168,6 @@ TEST(WriterLines, AsTheInputsGiveThem)
         { "decimal comma, static run",
             [&](WriterRun& r) { comma(r), r.setup.LoadCaseStartText = "70,4"; }, Writer::StaticOnly,
             "JKT.BRSF", "", { "LOADA C70,4/1/1/", "OFRAME", "POST6 70.4-81.4" } },
-        { "decimal comma, thickness", comma, Writer::StaticOnly, "JKT.BRSF", "FATSPEC3 2",
-            { "FATSPEC3 2/2/2/1.0/F2/0,02/" } },
-        { "decimal comma, depth", comma, Writer::StaticOnly, "JKT.@F2", "WDEPTH",
-            { "WDEPTH, 113.3" } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "common/platform.h"
+#include "common/qt/gridview.h"
+#include "common/qt/qtprompter.h"
+#include "support/scripted.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace quorin::test {
+
+using Cell = std::pair<int, int>; // row, column of a data cell, from 1
+
+// The child with the object name; a missing one fails the test.
+template <typename Widget = QWidget> Widget* child(const QObject& parent, const std::string& name)
+{
+    auto* found = parent.findChild<Widget*>(QString::fromStdString(name));
+    if (!found)
+        throw std::runtime_error("no control " + name);
+    return found;
+}
+
+inline QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name).trimmed() : QStringLiteral("<none>");
+}
+
+inline bool showActive(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// A mouse click on the named button, which takes the focus as a user's click does.
+inline void click(const QObject& parent, const std::string& name)
+{
+    QTest::mouseClick(child<QAbstractButton>(parent, name), Qt::LeftButton);
+}
+
+inline QPoint centre(GridView& grid, Cell cell)
+{
+    const QModelIndex index = grid.model()->index(cell.first - 1, cell.second - 1);
+    grid.scrollTo(index);
+    return grid.visualRect(index).center();
+}
+
+// The mouse goes down on `from` and comes up on `to`.
+inline void drag(GridView& grid, Cell from, Cell to)
+{
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centre(grid, from));
+    QTest::mouseMove(grid.viewport(), centre(grid, to));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, centre(grid, to));
+}
+
+// Scripted stand-ins for the platform, with the desktop clipboard of Qt.
+struct Platforms {
+    ScriptedPrompter prompter;
+    QtClipboard clipboard;
+    DiskFiles files;
+    FixedClock clock;
+    FixedNumberFormat numberFormat;
+    Platform platform() { return { prompter, clipboard, files, clock, numberFormat }; }
+};
+
+} // namespace quorin::test
