@@ -1,0 +1,186 @@
+#include "mainform/frmmain.h"
+#include "scatter/frmeditgrid.h"
+#include "support/tempdir.h"
+#include "widgets.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quorin {
+namespace {
+
+using test::child;
+using test::click;
+
+// What a command may change and undo must give back: every cell's text,
+// headings included, each row's text colour, and the wave count.
+std::string stateOf(GridView& grid, const GridModel& cells, int waveCount)
+{
+    std::string state = std::to_string(waveCount);
+    for (int r = 0; r < cells.rows(); ++r)
+        for (int c = 0; c < cells.cols(); ++c)
+            state += "|" + cells.text(r, c);
+    const QAbstractItemModel* table = grid.model();
+    for (int r = 0; r < table->rowCount(); ++r)
+        state += table->data(table->index(r, 0), Qt::ForegroundRole)
+                     .value<QColor>()
+                     .name()
+                     .toStdString();
+    return state;
+}
+
+// Types a text into a cell and commits it with Enter.
+void type(GridView& grid, test::Cell cell, const QString& text)
+{
+    grid.gridModel().setCurrent(cell.first, cell.second);
+    grid.OpenCellEditor();
+    QTest::keyClicks(grid.editor(), text);
+    QTest::keyClick(grid.editor(), Qt::Key_Return);
+}
+
+class Undo : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(test::showActive(view));
+        session.waves.setSelectionEnd(5, 3);
+        session.waves.setRangeText("2.5\t8\t1\r-3\t10\t2\r4\t12\t1\r5\t13\t1\r6\t14\t2");
+        session.setup.NoOfWaves = 5;
+        session.setup.WaveSteepness = 22;
+        session.waves.setCurrent(2, 1);
+    }
+    std::string state()
+    {
+        return stateOf(*view.waveGrid(), session.waves, session.setup.NoOfWaves);
+    }
+    QUndoStack& stack() { return *view.findChild<QUndoStack*>(); }
+
+    Session session;
+    test::Platforms platforms;
+    frmMain view { session, platforms.platform() };
+};
+
+// Each command undone gives the grid back as before it, redone as after it;
+// then everything undone from the last gives the opening grid.
+TEST_F(Undo, EveryCommandOfTheWaveTableIsOneStepBackAndForth)
+{
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        { "typing",
+            [this] {
+                type(*view.waveGrid(), { 1, 2 }, "9.5");
+            } },
+        { "Delete",
+            [this] {
+                view.waveGrid()->OpenCellEditor();
+                QTest::keyClick(view.waveGrid()->editor(), Qt::Key_Escape);
+                QTest::keyClick(view.waveGrid(), Qt::Key_Delete);
+            } },
+        { "Copy's clean-up",
+            [this] {
+                session.waves.setCurrent(2, 1); // "-3" loses its sign
+                view.Command2Click(2);
+            } },
+        { "Cut", [this] { view.Command2Click(0); } },
+        { "Paste",
+            [this] {
+                platforms.clipboard.setText("-7\t7");
+                view.Command2Click(1);
+            } },
+        { "Insert After",
+            [this] {
+                session.waves.setCurrent(3, 1);
+                view.Command4Click(0);
+            } },
+        { "Toggle Freq Rad/s", [this] { view.Command4Click(1); } },
+        { "Generate Default Waves",
+            [this] {
+                QTimer::singleShot(
+                    0, &view, [] { click(*QApplication::activeModalWidget(), "OKButton"); });
+                view.Command3Click();
+            } },
+    };
+    const std::string opening = state();
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        const std::string before = state();
+        const int steps = stack().count();
+        command();
+        const std::string after = state();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(stack().count(), steps + 1);
+        stack().undo();
+        EXPECT_EQ(state(), before);
+        stack().redo();
+        EXPECT_EQ(state(), after);
+    }
+    while (stack().canUndo())
+        stack().undo();
+    EXPECT_EQ(state(), opening);
+}
+
+// In the cell editor Ctrl+Z undoes the typing first, then the last command.
+TEST_F(Undo, TypingIsUndoneBeforeTheGridsLastCommand)
+{
+    GridView& grid = *view.waveGrid();
+    type(grid, { 1, 1 }, "7");
+    const std::string typed = state();
+    grid.OpenCellEditor();
+    QTest::keyClicks(grid.editor(), "123");
+    QTest::keyClick(grid.editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state(), typed) << "the typing, not yet in its cell, went first";
+    QTest::keyClick(grid.editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(session.waves.text(1, 1), "2.5");
+    EXPECT_EQ(grid.editor()->text(), "-3") << "the editor stays on the cell Enter moved to";
+}
+
+// Open and Cut undone in the scatter editor give back the grid, the boxes and
+// the totals line; the diagram file stays as it was.
+TEST(UndoScatter, OpenAndCutAreStepsThatLeaveTheFile)
+{
+    test::TempDir dir;
+    std::string diagram = "3\r\n2\r\n5\r\n";
+    for (int r = 25; r >= 1; --r)
+        diagram += std::to_string(r) + " ";
+    diagram += "\r\n";
+    for (int c = 1; c <= 18; ++c)
+        diagram += std::to_string(c) + " ";
+    diagram += "\r\n";
+    for (int i = 0; i < 450; ++i)
+        diagram += " " + std::to_string(i % 7) + " ";
+    diagram += "\r\n";
+    dir.write("DECK.DBS1", diagram);
+    GridEdit store;
+    test::Platforms platforms;
+    frmEditGrid editor(store, { dir.file("DECK"), "3" }, platforms.platform());
+    ASSERT_TRUE(test::showActive(editor));
+    GridModel& cells = editor.gridView()->gridModel();
+    const auto state = [&] {
+        return stateOf(*editor.gridView(), cells, 0)
+            + child<QLineEdit>(editor, "Text3(1)")->text().toStdString()
+            + child<QLabel>(editor, "Label1(2)")->text().toStdString();
+    };
+    auto& stack = *editor.findChild<QUndoStack*>();
+    const std::string opening = state();
+    click(editor, "Command2(0)");
+    const std::string opened = state();
+    ASSERT_NE(opened, opening);
+    cells.setCurrent(1, 1);
+    cells.setSelectionEnd(3, 3);
+    click(editor, "Command3(0)");
+    stack.undo();
+    EXPECT_EQ(state(), opened);
+    stack.undo();
+    EXPECT_EQ(state(), opening);
+    stack.redo();
+    EXPECT_EQ(state(), opened);
+    EXPECT_EQ(dir.read("DECK.DBS1"), diagram);
+}
+
+} // namespace
+} // namespace quorin
