@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #include <iostream>
 #include <optional>
@@ -59,6 +60,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorin"));
     QApplication::setApplicationVersion(QStringLiteral(QUORIN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.quorin"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.example.quorin.svg")));
     parser.process(app);
 
     const quorin::QtSettingsStore store;
