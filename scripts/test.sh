@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite twice: once
-# in a plain build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# in a plain build, whose Debian package it then builds, installs and runs, and
+# once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -8,6 +9,8 @@ scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The Debian package of that build, installed and run.
+scripts/package-test.sh build
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0

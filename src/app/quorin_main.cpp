@@ -2,11 +2,14 @@
 #include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
 #include "mainform/startup.h"
+#include "quorin_version.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QIcon>
 
+#include <iostream>
 #include <optional>
 #include <string>
 
@@ -24,9 +27,6 @@ std::optional<std::string> optionValue(
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorin"));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Spectral fatigue batch control file utility.\n\n"
@@ -38,6 +38,7 @@ int main(int argc, char* argv[])
         "The analysis suite reads numbers with \".\" as the decimal symbol: where the locale\n"
         "uses a comma, run with LC_NUMERIC=C.UTF-8 quorin."));
     parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption files1(QStringLiteral("files1"),
         QStringLiteral("Directory of model.NAM, instead of the stored setting."),
         QStringLiteral("DIR"));
@@ -46,6 +47,21 @@ int main(int argc, char* argv[])
         QStringLiteral("DIR"));
     parser.addOption(files1);
     parser.addOption(files2);
+
+    // --version answers before the application needs a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (parser.parse(arguments) && parser.isSet(version)) {
+        std::cout << "quorin " QUORIN_VERSION "\n";
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorin"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORIN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.quorin"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.example.quorin.svg")));
     parser.process(app);
 
     const quorin::QtSettingsStore store;

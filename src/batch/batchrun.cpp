@@ -7,12 +7,14 @@
 #include "mainform/session.h"
 #include "mainform/startup.h"
 
+#include "quorin_version.h"
+
 #include <iterator>
 
 namespace quorin {
 
 namespace {
-const char* const kVersion = "quorin-batch 0.1.0";
+const char* const kVersion = "quorin-batch " QUORIN_VERSION;
 }
 
 void tellFailure(const Failure& failure, std::ostream& err)
