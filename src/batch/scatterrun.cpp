@@ -27,6 +27,12 @@ int importDiagram(const ScatterOptions& options, Session& session, ScatterContex
     grid.setCurrent(1, 1);
     grid.setSelectionEnd(grid.rows() - 1, grid.cols() - 1);
     pasteScatter(grid, *text);
+    // Paste starts a row at CR only, as the editor does; a file from a
+    // program that ends its lines with LF alone fills one row.
+    if (text->find('\n') != std::string::npos && text->find('\r') == std::string::npos)
+        err << "quorin-batch: the lines of " << *options.importFile
+            << " end with LF alone, and a row starts only at CR: they were pasted into one "
+               "row. Save the file with CR LF line ends to give each line a row of its own.\n";
     const auto saved = SaveScatter(session.scatter, context);
     if (!saved)
         tellFailure(saved.error(), err);

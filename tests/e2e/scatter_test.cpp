@@ -43,7 +43,10 @@ TEST(QuorinBatchScatter, ImportPastesASpreadsheetAndSavesWithTheModelsSpectrum)
     EXPECT_EQ(dir.read("JKT.DBS2"), saved);
     std::vector<std::string> overwrite = import;
     overwrite.push_back("--overwrite");
-    EXPECT_EQ(RunQuorinBatch(dir, overwrite).status, 0);
+    dir.write("cells.txt", "9\n");
+    const BatchRun replaced = RunQuorinBatch(dir, overwrite);
+    EXPECT_EQ(replaced.status, 0);
+    EXPECT_NE(replaced.err.find("end with LF alone"), std::string::npos) << replaced.err;
     EXPECT_EQ(Line(dir.read("JKT.DBS2"), 6).substr(0, 6), " 9  0 ");
 }
 
