@@ -33,7 +33,8 @@ int main(int argc, char* argv[])
         "The model: the first field of model.NAM in the folder of the stored setting Files1\n"
         "(application Velmar, section Setup: on Linux ~/.config/Velmar/Velmar.conf, [Setup]\n"
         "Files1=DIR), or in the folder given by --files1. The help file is quorin_spec.chm in\n"
-        "the folder of Files2 or --files2. The inputs start from the model's settings file\n"
+        "the folder of Files2 or --files2; Help and F1 open it when it is there, and show\n"
+        "Quorin's own guide either way. The inputs start from the model's settings file\n"
         "(its stem followed by .DFS), which every Create or Append writes.\n\n"
         "The analysis suite reads numbers with \".\" as the decimal symbol: where the locale\n"
         "uses a comma, run with LC_NUMERIC=C.UTF-8 quorin."));

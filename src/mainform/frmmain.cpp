@@ -4,6 +4,8 @@
 #include "common/qt/buttonfocus.h"
 #include "common/qt/gridview.h"
 #include "common/qt/widgethelpers.h"
+#include "guide/guidewindow.h"
+#include "guide/installguide.h"
 #include "mainform/captions.h"
 #include "run/inputtable.h"
 #include "scatter/frmeditgrid.h"
@@ -113,6 +115,7 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     setReadingOrder();
     bindInputHints();
     bindWaveCommands();
+    installGuide(*this, guide_);
     // Every command acts on what the view shows: a button pressed in any way
     // takes the focus first, which closes the cell editor.
     for (QPushButton* button : findChildren<QPushButton*>())
@@ -255,11 +258,11 @@ void frmMain::centreOnScreen()
 
 void frmMain::showHelp()
 {
-    if (helpFile_.isEmpty() || !QFileInfo(helpFile_).isFile()) {
-        prompter_.tell(caption::helpMissing + helpFile_.toStdString());
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile_));
+    const bool present = !helpFile_.isEmpty() && QFileInfo(helpFile_).isFile();
+    if (present)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile_));
+    GuideWindow& window = GuideWindow::showFor(*this, guide_, focusedAnchor(*this, guide_));
+    window.setNotice(present ? QString() : qs(caption::helpMissing) + helpFile_);
 }
 
 void frmMain::showOutcome(const Result<std::string>& outcome)

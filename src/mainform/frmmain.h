@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/platform.h"
+#include "guide/guidetext.h"
 #include "mainform/commands.h"
 #include "mainform/session.h"
 #include "mainform/startup.h"
@@ -57,7 +58,9 @@ public:
 
     const QString& helpFile() const { return helpFile_; }
     void setHelpFile(const QString& path) { helpFile_ = path; }
-    // Opens the help file with the desktop's viewer; a missing file is reported.
+    // Opens the help file with the desktop's viewer, and shows the built-in
+    // guide at the paragraph of the control that has the focus; a missing
+    // help file is named at the top of the guide.
     void showHelp();
 
     // The status line keeps a command's report, or why it stopped, until the next command.
@@ -112,6 +115,7 @@ private:
     Platform platform_;
     Prompter& prompter_;
     QString helpFile_;
+    GuideText guide_; // the built-in guide, shown by Help and F1
 
     QLineEdit* txtBATNAM = nullptr;
     QGroupBox* Frame1 = nullptr;

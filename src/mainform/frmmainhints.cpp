@@ -60,7 +60,10 @@ void frmMain::showBoxHint(QLineEdit* box)
     if (hint)
         palette.setColor(QPalette::Base, hintTint(palette));
     box->setPalette(palette);
-    box->setToolTip(hint ? sentence(*hint) : QString());
+    // What the box is for, then how it will be read.
+    const InputField* field = findInput(box->objectName().toStdString());
+    const QString help = field ? qs(field->help) : QString();
+    box->setToolTip(hint ? help + QLatin1Char('\n') + sentence(*hint) : help);
 }
 
 void frmMain::showWaveHints()

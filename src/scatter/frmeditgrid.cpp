@@ -4,6 +4,8 @@
 #include "common/qt/gridhistory.h"
 #include "common/qt/gridview.h"
 #include "common/qt/widgethelpers.h"
+#include "guide/guidetext.h"
+#include "guide/installguide.h"
 #include "scatter/scattereditor.h"
 #include "scatter/scattersave.h"
 
@@ -35,6 +37,9 @@ frmEditGrid::frmEditGrid(GridEdit& store, ScatterRun run, const Platform& platfo
     setModal(true);
     buildControls();
     bindShortcuts();
+    const GuideText guide;
+    installGuide(*this, guide);
+    bindGuideKey(*this, guide);
     connect(Command2[0], &QToolButton::clicked, this, &frmEditGrid::Open);
     connect(Command2[1], &QToolButton::clicked, this, &frmEditGrid::Save);
     connect(Command3[0], &QToolButton::clicked, this, &frmEditGrid::Cut);

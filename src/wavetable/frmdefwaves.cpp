@@ -5,6 +5,8 @@
 #include "common/qt/buttonfocus.h"
 #include "common/qt/gridview.h"
 #include "common/qt/widgethelpers.h"
+#include "guide/guidetext.h"
+#include "guide/installguide.h"
 #include "wavetable/defaultwavesinput.h"
 
 #include <QCoreApplication>
@@ -102,6 +104,9 @@ frmDefWaves::frmDefWaves(DefaultWaveParameters& parameters, float& waveSteepness
     setObjectName(QStringLiteral("frmDefWaves"));
     setWindowTitle(QStringLiteral("Default Waves"));
     buildView();
+    const GuideText guide;
+    installGuide(*this, guide);
+    bindGuideKey(*this, guide);
     txtREAL[1]->setText(qs(textForm(waveSteepness_, Precision::Single, decimalSymbol_)));
     OKButton->setFocus(Qt::OtherFocusReason);
 }

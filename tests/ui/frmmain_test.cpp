@@ -291,15 +291,6 @@ TEST_F(FrmMainTest, CommandsAskWithTheNormalPointerAndRestoreIt)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(FrmMainTest, F1WithTheHelpFileMissingNamesItInAMessage)
-{
-    ASSERT_TRUE(test::showActive(view));
-    view.setHelpFile(QStringLiteral("/nowhere/help.chm"));
-    QTest::keyClick(&view, Qt::Key_F1);
-    ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_NE(prompter.messages()[0].text.find("/nowhere/help.chm"), std::string::npos);
-}
-
 TEST_F(FrmMainTest, CloseEndsTheViewWithoutAsking)
 {
     view.show();

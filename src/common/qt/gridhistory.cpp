@@ -58,6 +58,18 @@ GridHistory::GridHistory(GridModel& grid, QObject* parent)
         QStringLiteral("edit-redo"), style->standardIcon(QStyle::SP_ArrowForward)));
     redo_->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+    // The tool tips name the command a click takes back or does again.
+    const auto tell = [this] {
+        undo_->setToolTip(stack_->canUndo()
+                ? tr("Undoes the last change to the grid, %1 (Ctrl+Z).").arg(stack_->undoText())
+                : tr("There is no change to the grid to undo."));
+        redo_->setToolTip(stack_->canRedo()
+                ? tr("Redoes the change last undone, %1 (Ctrl+Shift+Z).").arg(stack_->redoText())
+                : tr("There is no undone change to redo."));
+    };
+    connect(stack_, &QUndoStack::indexChanged, this, tell);
+    connect(stack_, &QUndoStack::cleanChanged, this, tell);
+    tell();
 }
 
 void GridHistory::keepAlso(std::function<Texts()> take, std::function<void(const Texts&)> restore)
