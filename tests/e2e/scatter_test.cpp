@@ -50,32 +50,5 @@ TEST(QuorinBatchScatter, ImportPastesASpreadsheetAndSavesWithTheModelsSpectrum)
     EXPECT_EQ(Line(dir.read("JKT.DBS2"), 6).substr(0, 6), " 9  0 ");
 }
 
-TEST(QuorinBatchScatter, FailuresAreToldOnStandardErrorWithTheirStatus)
-{
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        int status;
-        const char* message;
-    };
-    const Case cases[] = {
-        { "missing diagram", { "scatter", "5", "--model", "JKT" }, 1,
-            "Scatter Diagram not Found\n" },
-        { "missing import", { "scatter", "1", "--model", "JKT", "--import", "none.txt" }, 2,
-            "none.txt" },
-        { "folder that is a file", { "scatter", "1", "--model", "plain/JKT", "--import", "plain" },
-            1, "plain/JKT.DBS1: Not a directory" },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempDir dir;
-        dir.write("plain", "7");
-        const BatchRun run = RunQuorinBatch(dir, c.args);
-        EXPECT_EQ(run.status, c.status);
-        EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-    }
-}
-
 } // namespace
 } // namespace quorin::test
