@@ -1,5 +1,4 @@
 #include "mainform/commandmodel.h"
-#include "mainform/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -119,61 +118,6 @@ TEST(Commands, ActiveFrameFillsTheSharedValues)
     EXPECT_EQ(m.setup.GroupSetNoText, "7");
     EXPECT_EQ(m.run(true), "Appended the selective assessment to JKT.BRSF");
     EXPECT_EQ(frame(), std::tuple(0, 1, "2.5", 0.04f, 0));
-}
-
-// What a command saves, the next start-up shows again.
-TEST(Commands, SettingsFileRoundTripsThroughStartUp)
-{
-    struct Case {
-        int direction;
-        const char* start;
-        bool staticOnly;
-        bool exclude;
-        int spectrum;
-        const char* texts[4]; // wave steps, load case start, stress points, damping
-    } const cases[] = {
-        { 3, "0", false, false, 3, { "12", "70", "8", "5" } },
-        { 0, "22.5", true, false, 1, { "20", "100", "4", "2.5" } },
-        { 7, "-15", false, true, 2, { "21", "70.4", "12", "0" } },
-        { 4, "0.25", false, false, 3, { "", "7 0", "x", "" } },
-    };
-    for (const Case& c : cases) {
-        CommandModel m("2.5\t7\t1\r10.25\t12.75\t2\r0.05\t0.75\t5");
-        m.dir.write("model.NAM", m.dir.file("JKT") + ",x,y\r\n");
-        MainInputs& in = m.inputs;
-        in.directionOption = c.direction;
-        in.startDirection = c.start;
-        in.staticOnly = c.staticOnly;
-        in.frequencyCase = c.staticOnly ? "-" : "50";
-        in.excludeStaticImprovement = c.exclude;
-        in.spectrum = c.spectrum;
-        in.waveSteps = c.texts[0];
-        in.loadCaseStart = c.texts[1];
-        in.stressPoints = c.texts[2];
-        in.damping = c.texts[3];
-        in.waterDepth = "95.5";
-        in.scfCorrelation = "2";
-        const auto outcome = m.run(true);
-        ASSERT_TRUE(outcome.has_value()) << outcome.error().message;
-
-        RunSetup again;
-        GridModel grid(kWaveGridRows, kWaveGridCols);
-        test::ScriptedPrompter quiet;
-        MainInputs restored
-            = startUp({ m.dir.path(), m.dir.path(), std::nullopt }, again, grid, quiet, '.').inputs;
-        EXPECT_TRUE(quiet.messages().empty());
-        // The assessment frames are not saved: they start at their defaults.
-        const MainInputs defaults;
-        in.batchFile = m.dir.file("JKT") + ".BRSF";
-        in.global = defaults.global;
-        in.selective = defaults.selective;
-        in.globalOutputId = defaults.globalOutputId;
-        in.groupOption = defaults.groupOption;
-        EXPECT_EQ(restored, in) << c.start;
-        grid.setSelectionEnd(3, 3);
-        m.waves.setSelectionEnd(3, 3);
-        EXPECT_EQ(grid.rangeText(), m.waves.rangeText()) << c.start;
-    }
 }
 
 } // namespace

@@ -123,11 +123,6 @@ TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
             Settings(" 2 \r\n 0\r\n -1 \r\n", "", " 0 ", "1", "50"), "STEM.DFS" },
         { "spectrum 4", "STEM,x,y", Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "4", "50"),
             "STEM.DFS" },
-        // What a command could not write back the same.
-        { "quoted text with a comma", "STEM,x,y",
-            Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "1", "\"5,0\""), "STEM.DFS" },
-        { "wave beyond single precision", "STEM,x,y",
-            Settings(" 2 \r\n 0\r\n 1 \r\n", " 1e39  2  1\r\n", " 0 ", "1", "50"), "STEM.DFS" },
         { "missing model.NAM", nullptr, "", "model.NAM" },
         { "model.NAM with two fields", "STEM,x", "", "model.NAM" },
     };
