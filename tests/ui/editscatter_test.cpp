@@ -1,5 +1,4 @@
 #include "e2e/batchrunner.h"
-#include "mainform/frmmain.h"
 #include "scatter/frmeditgrid.h"
 #include "scatter/scatterfixture.h"
 #include "ui/widgets.h"
@@ -32,14 +31,12 @@ void editScatter(frmMain& view, const std::function<void(frmEditGrid&)>& check)
     EXPECT_TRUE(seen) << "no modal editor";
 }
 
-TEST(EditScatterDiagram, OpensAFreshModalEditorEachTimeWhileTheStoreKeepsTheDiagram)
+using EditScatterDiagram = test::MainView;
+
+TEST_F(EditScatterDiagram, OpensAFreshModalEditorEachTimeWhileTheStoreKeepsTheDiagram)
 {
-    test::TempDir dir;
-    test::Platforms platforms;
-    Session session;
-    session.setup.ModelName = dir.file("JKT");
-    session.setup.SpectrumType = "2";
-    frmMain view(session, platforms.platform());
+    setup.ModelName = dir.file("JKT");
+    setup.SpectrumType = "2";
     view.show();
 
     editScatter(view, [&](frmEditGrid& editor) {
@@ -72,9 +69,8 @@ std::string openedInTheEditor(const test::TempDir& dir, bool steepness)
         + test::child<QLabel>(editor, "Label1(2)")->text().toStdString() + "\n";
 }
 
-TEST(EditScatterDiagram, QuorinBatchPrintsWhatTheEditorShowsForTheSameFile)
+TEST_F(EditScatterDiagram, QuorinBatchPrintsWhatTheEditorShowsForTheSameFile)
 {
-    test::TempDir dir;
     test::DiagramFile file;
     file.years = "2.5";
     file.heights.replace(0, 5, "13.5");

@@ -1,6 +1,4 @@
-#include "mainform/frmmain.h"
 #include "run/inputtable.h"
-#include "support/tempdir.h"
 #include "ui/widgets.h"
 
 #include <QAccessibleActionInterface>
@@ -12,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,34 +47,11 @@ QString spoken(std::string_view caption)
         .trimmed();
 }
 
-class FrmMainTest : public ::testing::Test {
+class FrmMainTest : public test::MainView {
 protected:
-    template <typename Widget = QWidget> Widget* control(const std::string& name)
-    {
-        return test::child<Widget>(view, name);
-    }
     QString text(const char* name) { return control<QLineEdit>(name)->text(); }
     bool checked(const char* name) { return control<QAbstractButton>(name)->isChecked(); }
     void press(const char* name) { control<QAbstractButton>(name)->click(); }
-    QLabel* labelOf(QWidget* buddy)
-    {
-        for (QLabel* label : view.findChildren<QLabel*>())
-            if (label->buddy() == buddy)
-                return label;
-        return nullptr;
-    }
-    // A model directory with model.NAM naming the stem "JKT" inside it.
-    StartupDirectories model(const test::TempDir& dir)
-    {
-        dir.write("model.NAM", "\"" + dir.file("JKT") + "\",x,1\r\n");
-        return { dir.path(), dir.path(), std::nullopt };
-    }
-
-    Session session;
-    RunSetup& setup = session.setup;
-    test::Platforms platforms;
-    test::ScriptedPrompter& prompter = platforms.prompter;
-    frmMain view { session, platforms.platform() };
 };
 
 TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
@@ -112,9 +88,10 @@ TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
         EXPECT_EQ(accessibleName(widget).toStdString(), field.name()) << object;
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             EXPECT_EQ(edit->text().toStdString(), field.text(defaults)) << object;
-            if (!field.caption.empty()) {
-                EXPECT_EQ(labelOf(edit)->text().toStdString(), field.caption) << object;
-            }
+            const auto labels = view.findChildren<QLabel*>();
+            const auto label = std::ranges::find(labels, edit, &QLabel::buddy);
+            EXPECT_EQ(label == labels.end() ? "" : (*label)->text().toStdString(), field.caption)
+                << object;
         } else {
             auto* box = control<QAbstractButton>(object);
             EXPECT_EQ(box->text().toStdString(), field.caption) << object;
@@ -130,43 +107,29 @@ TEST_F(FrmMainTest, EveryControlHasItsCaptionDefaultAndAccessibleName)
 
 // The click rules run however a box or option changes, even through the
 // toggle action of assistive technology, which sends no click.
-class ClickRulesTest : public FrmMainTest {
-protected:
-    void SetUp() override { ASSERT_TRUE(test::showActive(view)); }
-    void toggle(const char* name)
-    {
+TEST_F(FrmMainTest, ClickRulesRunOnTheToggleAction)
+{
+    ASSERT_TRUE(test::showActive(view));
+    const auto toggle = [this](const std::string& name) {
         QAccessible::queryAccessibleInterface(control(name))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());
-    }
-};
-
-TEST_F(ClickRulesTest, StaticOnlySetsTheFrequencyCaseAndClearsExclude)
-{
+    };
     control<QLineEdit>("txtRETURN")->setText("40");
-    toggle("Check3");
-    ASSERT_EQ(setup.ExcludeStaticImprovement, 1);
-
-    toggle("Check2");
-    EXPECT_EQ(text("txtRETURN"), "-");
-    EXPECT_FALSE(checked("Check3"));
-    EXPECT_EQ(setup.ExcludeStaticImprovement, 0);
-
-    // Exclude may be ticked again under Static Only; it changes nothing else.
-    toggle("Check3");
-    EXPECT_EQ(setup.ExcludeStaticImprovement, 1);
-    EXPECT_TRUE(checked("Check2"));
-    EXPECT_EQ(text("txtRETURN"), "-");
-
-    toggle("Check2");
-    EXPECT_EQ(text("txtRETURN"), "50");
-    EXPECT_TRUE(checked("Check3"));
-}
-
-TEST_F(ClickRulesTest, SpectrumOptionsSetTheSpectrumType)
-{
+    // The box toggled, then the frequency case, Static Only and Exclude (which
+    // may be ticked again under Static Only, changing nothing else).
+    const std::tuple<const char*, const char*, bool, bool> steps[]
+        = { { "Check3", "40", false, true }, { "Check2", "-", true, false },
+              { "Check3", "-", true, true }, { "Check2", "50", false, true } };
+    for (const auto& [name, frequency, staticOnly, exclude] : steps) {
+        toggle(name);
+        EXPECT_EQ(text("txtRETURN"), frequency) << name;
+        EXPECT_EQ(checked("Check2"), staticOnly) << name;
+        EXPECT_EQ(checked("Check3"), exclude) << name;
+        EXPECT_EQ(setup.ExcludeStaticImprovement, exclude ? 1 : 0) << name;
+    }
     for (const char* type : { "1", "2", "3" }) {
-        toggle(("Option6(" + std::string(type) + ")").c_str());
+        toggle("Option6(" + std::string(type) + ")");
         EXPECT_EQ(setup.SpectrumType, type);
         EXPECT_EQ(view.inputs().spectrum, std::stoi(type));
     }
@@ -239,9 +202,7 @@ TEST_F(FrmMainTest, WaveGridHasTwipWidthsAndGrowsWithTheWindow)
 // text, until the next command's outcome.
 TEST_F(FrmMainTest, CreateThatCannotWriteReportsInTheStatusLineInRed)
 {
-    const test::TempDir dir;
-    view.startUp(model(dir));
-    dir.write("JKT.WAV", "");
+    view.startUp(model());
     ASSERT_TRUE(QDir(QString::fromStdString(dir.path())).mkdir("JKT.DFS"));
     QLabel* status = control<QLabel>("StatusLine");
     EXPECT_EQ(status->parentWidget(), view.statusBar());
@@ -258,35 +219,38 @@ TEST_F(FrmMainTest, CreateThatCannotWriteReportsInTheStatusLineInRed)
     EXPECT_EQ(status->palette().color(QPalette::WindowText), normal);
 }
 
-TEST_F(FrmMainTest, StartUpShowsTheModelsBatchFileName)
+TEST_F(FrmMainTest, StartUpShowsTheModelOrWhyThereIsNone)
 {
-    const test::TempDir dir;
-    view.startUp(model(dir));
+    view.startUp(model());
     EXPECT_EQ(text("txtBATNAM"), QString::fromStdString(dir.file("JKT") + ".BRSF"));
     EXPECT_EQ(control<QLineEdit>("txtBATNAM")->cursorPosition(), text("txtBATNAM").size());
     EXPECT_EQ(view.helpFile().toStdString(), dir.file("quorin_spec.chm"));
-}
+    EXPECT_TRUE(control<QLabel>("StatusLine")
+                    ->text()
+                    .startsWith(QString::fromStdString("Model " + dir.file("JKT"))));
 
-TEST_F(FrmMainTest, StartUpMessagesComeBeforeTheViewAppears)
-{
-    const test::TempDir dir; // no model.NAM
+    // Without model.NAM: the message comes before the view appears.
+    const test::TempDir empty;
     bool shownWhileAsked = true;
     prompter.onAsk = [&] { shownWhileAsked = view.isVisible(); };
-    view.open({ dir.path(), dir.path(), std::nullopt });
+    view.open({ empty.path(), empty.path(), std::nullopt });
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_FALSE(shownWhileAsked);
     EXPECT_TRUE(view.isVisible());
+    EXPECT_EQ(control<QLabel>("StatusLine")->text().toStdString(),
+        "No model: " + empty.file("model.NAM")
+            + " was not found; start with --files1 DIR or set Files1");
 }
 
 TEST_F(FrmMainTest, CommandsAskWithTheNormalPointerAndRestoreIt)
 {
-    const test::TempDir dir;
-    view.startUp(model(dir));
+    view.startUp(model());
+    dir.write("JKT.BRSF", "old");
     bool busyWhileAsked = true;
     prompter.onAsk = [&] { busyWhileAsked = QApplication::overrideCursor() != nullptr; };
-    press("cmdCREATE(1)");
+    press("cmdCREATE(0)");
     ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_EQ(prompter.messages()[0].text, "WAV Data does not exist");
+    EXPECT_EQ(prompter.messages()[0].text, "Fatige Batch File Exist - Overwrite");
     EXPECT_FALSE(busyWhileAsked);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -1,13 +1,10 @@
-#include "mainform/frmmain.h"
 #include "ui/widgets.h"
 #include "wavetable/wavegrid.h"
 
-#include <QDialog>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <ostream>
 #include <string>
 
@@ -17,7 +14,7 @@ namespace {
 using test::Cell;
 
 // The main view with its wave table on the desktop clipboard of Qt.
-class WaveTableTest : public testing::Test {
+class WaveTableTest : public test::MainView {
 protected:
     void SetUp() override { ASSERT_TRUE(test::showActive(view)); }
 
@@ -40,24 +37,12 @@ protected:
                 + waves.text(r, 3);
         return text;
     }
-    QString heading(int row) const
+    // The editor holds the current cell's text, so leaving the cell writes nothing new.
+    void expectEditorOnTheCurrentCell() const
     {
-        return view.waveGrid()->model()->headerData(row - 1, Qt::Vertical).toString();
-    }
-    void expectEditorOverTheCurrentCell() const
-    {
-        EXPECT_TRUE(view.waveGrid()->editorOpen());
         EXPECT_EQ(
             view.waveGrid()->editor()->text().toStdString(), waves.text(waves.row(), waves.col()));
     }
-
-    Session session;
-    RunSetup& setup = session.setup;
-    GridModel& waves = session.waves;
-    test::Platforms platforms;
-    test::ScriptedPrompter& prompter = platforms.prompter;
-    QtClipboard& clipboard = platforms.clipboard;
-    frmMain view { session, platforms.platform() };
 };
 
 // The table and the clipboard, a range selected with the mouse, something
@@ -85,7 +70,7 @@ TEST_P(WaveClipboardTest, ButtonsAndKeysExchangeTheRangeWithTheClipboard)
 {
     const ClipboardCase& p = GetParam();
     put(p.table);
-    clipboard.setText(p.clipboard);
+    platforms.clipboard.setText(p.clipboard);
     test::drag(*view.waveGrid(), p.from, p.to);
     QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(p.typed));
     const std::string action = p.action;
@@ -95,11 +80,9 @@ TEST_P(WaveClipboardTest, ButtonsAndKeysExchangeTheRangeWithTheClipboard)
         QTest::keyClick(QApplication::focusWidget(), action.back(), Qt::ControlModifier);
     else
         test::click(view, p.action);
-    EXPECT_EQ(clipboard.text(), p.clipboardAfter);
+    EXPECT_EQ(platforms.clipboard.text(), p.clipboardAfter);
     EXPECT_EQ(table(), p.tableAfter);
-    // The editor holds the current cell's text, so leaving the cell writes nothing new.
-    EXPECT_EQ(
-        view.waveGrid()->editor()->text().toStdString(), waves.text(waves.row(), waves.col()));
+    expectEditorOnTheCurrentCell();
 }
 
 const char* const kNines = "9\t9\t9\r9\t9\t9\r9\t9\t9";
@@ -151,62 +134,39 @@ TEST_F(WaveTableTest, InsertAfterShowsTheNewRowInRedAndTellsARefusal)
     EXPECT_EQ(setup.NoOfWaves, 6);
 }
 
-TEST_F(WaveTableTest, ToggleShowsRadPerSecondThenRowNumbers)
+// Generate Default Waves, OK with the defaults or Cancel after a new
+// steepness; the table it makes is in the default wave tests.
+TEST_F(WaveTableTest, DefaultWavesCommandOkFillsTwentyRowsAndCancelNone)
 {
-    put("\t10\t\r\t12.5\t\r\t20\t");
-    setup.NoOfWaves = 2;
-    test::click(view, "Command4(1)");
-    EXPECT_EQ(heading(1) + " " + heading(2) + " " + heading(3), "0.628 0.503 3");
-    test::click(view, "Command4(1)");
-    EXPECT_EQ(heading(1) + " " + heading(2), "1 2");
-}
-
-// Generate Default Waves, with `inDialog` done on its dialog while it is shown.
-// The table it makes is in the default wave tests.
-class DefaultWavesCommandTest : public WaveTableTest {
-protected:
-    void SetUp() override
-    {
-        WaveTableTest::SetUp();
+    for (const bool ok : { true, false }) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
         setup.WaveSteepness = 22;
         setup.NoOfWaves = 21;
         put(std::string(20, '\r') + "old");
         waves.setText(2, 3, "9");
         waves.setCurrent(2, 3);
-    }
-    void generate(const std::function<void(QDialog&)>& inDialog)
-    {
-        QTimer::singleShot(0, &view, [&inDialog] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        const std::string before = table();
+        const std::size_t told = prompter.messages().size();
+        QTimer::singleShot(0, &view, [ok] {
+            QWidget* dialog = QApplication::activeModalWidget();
             ASSERT_TRUE(dialog);
-            inDialog(*dialog);
+            test::child<QLineEdit>(*dialog, "txtREAL(1)")->setText(ok ? "22" : "18");
+            test::click(*dialog, ok ? "OKButton" : "CancelButton");
         });
         test::click(view, "Command3");
+        EXPECT_EQ(setup.NoOfWaves, ok ? 20 : 21);
+        EXPECT_EQ(setup.WaveSteepness, ok ? 22.0f : 18.0f);
+        if (ok) {
+            EXPECT_EQ(waves.text(20, 2), "14.00");
+            ASSERT_EQ(prompter.messages().size(), told + 1);
+            EXPECT_EQ(prompter.messages().back().text, "Frequency increment is 0.1087 Rad/s");
+        } else {
+            EXPECT_EQ(prompter.messages().size(), told);
+            EXPECT_EQ(table(), before);
+        }
+        EXPECT_TRUE(view.waveGrid()->editorOpen());
+        expectEditorOnTheCurrentCell();
     }
-};
-
-TEST_F(DefaultWavesCommandTest, OkWithTheDefaultsFillsTwentyRows)
-{
-    generate([](QDialog& dialog) { test::click(dialog, "OKButton"); });
-    EXPECT_EQ(setup.NoOfWaves, 20);
-    EXPECT_EQ(waves.text(20, 2), "14.00");
-    ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_EQ(prompter.messages()[0].text, "Frequency increment is 0.1087 Rad/s");
-    expectEditorOverTheCurrentCell();
-}
-
-TEST_F(DefaultWavesCommandTest, CancelGeneratesNothingAndKeepsTheSteepness)
-{
-    const std::string before = table();
-    generate([](QDialog& dialog) {
-        test::child<QLineEdit>(dialog, "txtREAL(1)")->setText("18");
-        test::click(dialog, "CancelButton");
-    });
-    EXPECT_TRUE(prompter.messages().empty());
-    EXPECT_EQ(setup.NoOfWaves, 21);
-    EXPECT_EQ(setup.WaveSteepness, 18.0f);
-    EXPECT_EQ(table(), before);
-    expectEditorOverTheCurrentCell();
 }
 
 } // namespace

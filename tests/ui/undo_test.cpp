@@ -1,9 +1,7 @@
-#include "mainform/frmmain.h"
 #include "scatter/frmeditgrid.h"
-#include "support/tempdir.h"
-#include "widgets.h"
+#include "scatter/scatterfixture.h"
+#include "ui/widgets.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QTimer>
 #include <QUndoStack>
@@ -44,26 +42,19 @@ void type(GridView& grid, test::Cell cell, const QString& text)
     QTest::keyClick(grid.editor(), Qt::Key_Return);
 }
 
-class Undo : public testing::Test {
+class Undo : public test::MainView {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(test::showActive(view));
-        session.waves.setSelectionEnd(5, 3);
-        session.waves.setRangeText("2.5\t8\t1\r-3\t10\t2\r4\t12\t1\r5\t13\t1\r6\t14\t2");
-        session.setup.NoOfWaves = 5;
-        session.setup.WaveSteepness = 22;
-        session.waves.setCurrent(2, 1);
+        waves.setSelectionEnd(5, 3);
+        waves.setRangeText("2.5\t8\t1\r-3\t10\t2\r4\t12\t1\r5\t13\t1\r6\t14\t2");
+        setup.NoOfWaves = 5;
+        setup.WaveSteepness = 22;
+        waves.setCurrent(2, 1);
     }
-    std::string state()
-    {
-        return stateOf(*view.waveGrid(), session.waves, session.setup.NoOfWaves);
-    }
+    std::string state() { return stateOf(*view.waveGrid(), waves, setup.NoOfWaves); }
     QUndoStack& stack() { return *view.findChild<QUndoStack*>(); }
-
-    Session session;
-    test::Platforms platforms;
-    frmMain view { session, platforms.platform() };
 };
 
 // Each command undone gives the grid back as before it, redone as after it;
@@ -83,7 +74,7 @@ TEST_F(Undo, EveryCommandOfTheWaveTableIsOneStepBackAndForth)
             } },
         { "Copy's clean-up",
             [this] {
-                session.waves.setCurrent(2, 1); // "-3" loses its sign
+                waves.setCurrent(2, 1); // "-3" loses its sign
                 view.Command2Click(2);
             } },
         { "Cut", [this] { view.Command2Click(0); } },
@@ -94,7 +85,7 @@ TEST_F(Undo, EveryCommandOfTheWaveTableIsOneStepBackAndForth)
             } },
         { "Insert After",
             [this] {
-                session.waves.setCurrent(3, 1);
+                waves.setCurrent(3, 1);
                 view.Command4Click(0);
             } },
         { "Toggle Freq Rad/s", [this] { view.Command4Click(1); } },
@@ -135,7 +126,7 @@ TEST_F(Undo, TypingIsUndoneBeforeTheGridsLastCommand)
     QTest::keyClick(grid.editor(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(state(), typed) << "the typing, not yet in its cell, went first";
     QTest::keyClick(grid.editor(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(session.waves.text(1, 1), "2.5");
+    EXPECT_EQ(waves.text(1, 1), "2.5");
     EXPECT_EQ(grid.editor()->text(), "-3") << "the editor stays on the cell Enter moved to";
 }
 
@@ -144,16 +135,8 @@ TEST_F(Undo, TypingIsUndoneBeforeTheGridsLastCommand)
 TEST(UndoScatter, OpenAndCutAreStepsThatLeaveTheFile)
 {
     test::TempDir dir;
-    std::string diagram = "3\r\n2\r\n5\r\n";
-    for (int r = 25; r >= 1; --r)
-        diagram += std::to_string(r) + " ";
-    diagram += "\r\n";
-    for (int c = 1; c <= 18; ++c)
-        diagram += std::to_string(c) + " ";
-    diagram += "\r\n";
-    for (int i = 0; i < 450; ++i)
-        diagram += " " + std::to_string(i % 7) + " ";
-    diagram += "\r\n";
+    const std::string diagram
+        = test::DiagramFile { .scaling = "2", .years = "5" }.cell(1, 1, "3").cell(3, 2, "4").text();
     dir.write("DECK.DBS1", diagram);
     GridEdit store;
     test::Platforms platforms;

@@ -1,59 +1,22 @@
-#include "common/qt/gridview.h"
 #include "common/textfile.h"
-#include "mainform/frmmain.h"
-#include "support/scripted.h"
-#include "support/tempdir.h"
+#include "ui/widgets.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace quorin {
 namespace {
 
-class Usability : public testing::Test {
-protected:
-    template <typename Widget = QWidget> Widget* control(const char* name)
-    {
-        return view.findChild<Widget*>(QString::fromLatin1(name));
-    }
-    void activate()
-    {
-        view.show();
-        QApplication::setActiveWindow(&view);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-    }
-    // model.NAM naming the model JKT, whose wave data exists.
-    StartupDirectories model()
-    {
-        dir.write("model.NAM", "\"" + dir.file("JKT") + "\",x,1\r\n");
-        dir.write("JKT.WAV", "");
-        return { dir.path(), dir.path(), std::nullopt };
-    }
-    QString status() { return control<QLabel>("StatusLine")->text(); }
-
-    test::TempDir dir;
-    Session session;
-    test::ScriptedPrompter prompter;
-    test::MemoryClipboard clipboard;
-    DiskFiles files;
-    test::FixedClock clock;
-    test::FixedNumberFormat numberFormat;
-    frmMain view { session, { prompter, clipboard, files, clock, numberFormat } };
-};
+using Usability = test::MainView;
 
 // Run on the default screen and on a 1600 x 1000 screen at 100 % and 200 %:
 // the window never opens larger than the screen, its least size is the
 // layout's where the screen allows, and below that the page scrolls.
 TEST_F(Usability, WindowFitsTheScreenAndScrollsBelowItsLayout)
 {
-    activate();
+    ASSERT_TRUE(test::showActive(view));
     const QSize area = view.screen()->availableGeometry().size();
     EXPECT_LE(view.width(), area.width());
     EXPECT_LE(view.height(), area.height());
@@ -71,7 +34,7 @@ TEST_F(Usability, WindowFitsTheScreenAndScrollsBelowItsLayout)
 // Tab through the whole view (Ctrl+Tab out of the wave table) and back.
 TEST_F(Usability, TabFollowsTheReadingOrderAndStopsOnceInEachOptionGroup)
 {
-    activate();
+    ASSERT_TRUE(test::showActive(view));
     control("txtBATNAM")->setFocus();
     QStringList order;
     do {
@@ -93,21 +56,13 @@ TEST_F(Usability, TabFollowsTheReadingOrderAndStopsOnceInEachOptionGroup)
 TEST_F(Usability, RefusedBoxTakesTheFocusAndTheStatusLineNamesIt)
 {
     view.startUp(model());
-    EXPECT_TRUE(status().startsWith("Model " + QString::fromStdString(dir.file("JKT"))));
-    activate();
+    ASSERT_TRUE(test::showActive(view));
     control<QLineEdit>("txtDEPTH")->setText("deep");
     QTest::mouseClick(control("cmdCREATE(0)"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), control("txtDEPTH"));
     EXPECT_EQ(control<QLineEdit>("txtDEPTH")->selectedText(), "deep");
-    EXPECT_TRUE(status().contains("\"Water Depth\"")) << status().toStdString();
-}
-
-TEST_F(Usability, StartUpWithoutModelSaysWhy)
-{
-    view.startUp({ dir.path(), dir.path(), std::nullopt });
-    EXPECT_EQ(status().toStdString(),
-        "No model: " + dir.file("model.NAM")
-            + " was not found; start with --files1 DIR or set Files1");
+    const QString status = control<QLabel>("StatusLine")->text();
+    EXPECT_TRUE(status.contains("\"Water Depth\"")) << status.toStdString();
 }
 
 // Each kind of hint comes and goes with the text; what Create writes is the

@@ -3,13 +3,17 @@
 #include "common/platform.h"
 #include "common/qt/gridview.h"
 #include "common/qt/qtprompter.h"
+#include "mainform/frmmain.h"
 #include "support/scripted.h"
+#include "support/tempdir.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
@@ -70,6 +74,30 @@ struct Platforms {
     FixedClock clock;
     FixedNumberFormat numberFormat;
     Platform platform() { return { prompter, clipboard, files, clock, numberFormat }; }
+};
+
+// The main view on scripted platforms, and a folder for its model.
+class MainView : public testing::Test {
+protected:
+    template <typename Widget = QWidget> Widget* control(const std::string& name)
+    {
+        return child<Widget>(view, name);
+    }
+    // model.NAM naming the model JKT, whose wave data exists.
+    StartupDirectories model()
+    {
+        dir.write("model.NAM", "\"" + dir.file("JKT") + "\",x,1\r\n");
+        dir.write("JKT.WAV", "");
+        return { dir.path(), dir.path(), std::nullopt };
+    }
+
+    TempDir dir;
+    Session session;
+    RunSetup& setup = session.setup;
+    GridModel& waves = session.waves;
+    Platforms platforms;
+    ScriptedPrompter& prompter = platforms.prompter;
+    frmMain view { session, platforms.platform() };
 };
 
 } // namespace quorin::test

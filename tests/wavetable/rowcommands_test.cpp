@@ -85,7 +85,7 @@ TEST(InsertAfter, RefusalsNameTheRowAndChangeNothing)
     }
 }
 
-// The main view's test shows the headings in rad/s and back.
+// Rad/s, rows without a period getting an empty heading, then row numbers again.
 TEST(ToggleFrequency, RowsWithoutAPeriodGetAnEmptyHeading)
 {
     Table t({ "10", "12.5", "7", "", "0", "abc", "1e-300" });
@@ -96,6 +96,9 @@ TEST(ToggleFrequency, RowsWithoutAPeriodGetAnEmptyHeading)
         headings += t.grid.text(r, 0) + "|";
     EXPECT_EQ(headings, "0,628|0,503|0,898|||||8|");
     EXPECT_EQ(t.grid.text(1, 2), "10");
+    toggleFrequency(t.grid, t.noOfWaves, t.view, ',');
+    EXPECT_FALSE(t.view.RadPerSecShown);
+    EXPECT_EQ(t.grid.text(1, 0) + t.grid.text(4, 0) + t.grid.text(7, 0), "147");
 }
 
 // Cut empties only what the anchor's block reaches, so its clean-up shows
