@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -60,58 +59,44 @@ TEST_F(DefWavesTest, OpensOnOkWithTheDefaultsAndTheStoredSteepness)
     EXPECT_EQ(text("txtINTEG(0)"), "20");
 }
 
-TEST_F(DefWavesTest, EnterWalksTheFocusOrderAndNeverReachesABox)
-{
-    box("txtREAL(0)")->setFocus(Qt::TabFocusReason);
-    for (const char* next : { "txtREAL(1)", "txtREAL(2)", "txtINTEG(0)", "OKButton" }) {
-        type("Enter");
-        EXPECT_EQ(focus(), next);
-    }
-    EXPECT_EQ(text("txtREAL(0)"), "2.5");
-    EXPECT_EQ(text("txtINTEG(0)"), "20");
-    EXPECT_TRUE(dialog->isVisible());
-}
-
 // Keys typed into a box with its whole text selected, then the focus moves
 // on to another box, or OK is pressed from code (as assistive technology
 // does), which takes the focus first. Which key each box takes is in the
 // key filter tests; these show the filters and Ctrl+V at work in the boxes.
-struct Typing {
-    const char* box;
-    const char* keys;
-    const char* shown; // after the box has lost the focus
-    bool pressOk = false;
-};
-void PrintTo(const Typing& typing, std::ostream* out)
-{
-    *out << typing.box << " " << typing.keys;
-}
-
-class DefWavesTypingTest : public DefWavesTest, public testing::WithParamInterface<Typing> { };
-
-TEST_P(DefWavesTypingTest, KeysAreFilteredAndRealBoxesChecked)
+TEST_F(DefWavesTest, KeysAreFilteredAndRealBoxesChecked)
 {
     QtClipboard clipboard;
     clipboard.setText("99");
-    box(GetParam().box)->setFocus(Qt::TabFocusReason);
-    type(GetParam().keys);
-    if (GetParam().pressOk)
-        test::child<QAbstractButton>(*dialog, "OKButton")->click();
-    else
-        box("txtREAL(0)" == std::string(GetParam().box) ? "txtINTEG(0)" : "txtREAL(0)")
-            ->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(text(GetParam().box), GetParam().shown);
+    const std::tuple<const char*, const char*, const char*, bool> cases[]
+        = { { "txtREAL(0)", "'1e3", "1E3", false }, { "txtREAL(0)", "'xyz", "2.5", false },
+              { "txtREAL(2)", "'-", "0", false }, { "txtREAL(2)", "'-", "0", true },
+              { "txtREAL(1)", "^V", "99", false }, { "txtINTEG(0)", "^V '3", "3", false } };
+    for (const auto& [name, keys, shown, pressOk] : cases) {
+        open();
+        box(name)->setFocus(Qt::TabFocusReason);
+        type(keys);
+        if (pressOk)
+            test::child<QAbstractButton>(*dialog, "OKButton")->click();
+        else
+            box("txtREAL(0)" == std::string(name) ? "txtINTEG(0)" : "txtREAL(0)")
+                ->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(text(name), shown) << name << " " << keys;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultWaves, DefWavesTypingTest,
-    testing::Values(Typing { "txtREAL(0)", "'1e3", "1E3" }, Typing { "txtREAL(0)", "'xyz", "2.5" },
-        Typing { "txtREAL(2)", "'-", "0" }, Typing { "txtREAL(2)", "'-", "0", true },
-        Typing { "txtREAL(1)", "^V", "99" }, Typing { "txtINTEG(0)", "^V '3", "3" }));
-
-TEST_F(DefWavesTest, OkStoresTheValuesTyped)
+// Enter walks the focus order without reaching a box's text or closing the
+// dialog; OK stores the values typed.
+TEST_F(DefWavesTest, EnterWalksTheFocusOrderAndOkStoresTheValuesTyped)
 {
     box("txtREAL(0)")->setFocus(Qt::TabFocusReason);
-    type("'1e3 Enter '18.5 Enter Enter '7");
+    for (const auto& [keys, next] :
+        { std::pair { "'1e3 Enter", "txtREAL(1)" }, { "'18.5 Enter", "txtREAL(2)" },
+            { "Enter", "txtINTEG(0)" }, { "'7 Enter", "OKButton" } }) {
+        type(keys);
+        EXPECT_EQ(focus(), next);
+    }
+    EXPECT_EQ(text("txtREAL(0)") + " " + text("txtINTEG(0)"), "1E3 7");
+    EXPECT_TRUE(dialog->isVisible());
     click("OKButton");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(parameters.MinPeriod, 1000.0f);
