@@ -81,18 +81,10 @@ TEST(BatchOptions, InputsApplyInTableOrderNotCommandLineOrder)
     EXPECT_FALSE(inputs.global.tubularJoints);
     EXPECT_TRUE(inputs.selective.vmStress);
     EXPECT_EQ(inputs.groupOption, 0);
-}
 
-TEST(BatchOptions, NoStaticOnlyResetsTheFrequencyCase)
-{
-    const auto options = parseBatchOptions({ "create", "--no-static-only" });
-    ASSERT_TRUE(options);
-    MainInputs inputs;
-    inputs.frequencyCase = "-";
-    inputs.staticOnly = true;
-    Session session;
-    test::ScriptedPrompter prompter;
-    ASSERT_TRUE(applyBatchOptions(*options, inputs, session, prompter, '.').has_value());
+    // --no-static-only resets the frequency case.
+    ASSERT_TRUE(applyBatchOptions(
+        *parseBatchOptions({ "create", "--no-static-only" }), inputs, session, prompter, '.'));
     EXPECT_FALSE(inputs.staticOnly);
     EXPECT_EQ(inputs.frequencyCase, "50");
 }

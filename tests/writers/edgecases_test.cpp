@@ -1,5 +1,7 @@
 #include "writerrun.h"
 
+#include "common/textfile.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -184,7 +186,8 @@ TEST(WriterLines, AsTheInputsGiveThem)
         if (!c.file) {
             ASSERT_FALSE(result.has_value());
             EXPECT_EQ(Lines { result.error().field }, c.expected);
-            EXPECT_FALSE(run.exists("JKT.@F1") || run.exists("JKT.BRSF"));
+            EXPECT_FALSE(
+                fileExists(run.dir.file("JKT.@F1")) || fileExists(run.setup.BatchFileName));
             continue;
         }
         EXPECT_TRUE(result.has_value());

@@ -56,30 +56,17 @@ Result<FilesWritten> WriterRun::write(Writer writer)
     return writers.AppendSelective();
 }
 
-std::vector<std::string> WriterRun::lines(const std::string& name) const
+std::vector<std::string> WriterRun::linesStarting(
+    const std::string& name, const std::string& prefix) const
 {
     const std::string text = dir.read(name);
     std::vector<std::string> result;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        result.push_back(text.substr(start, end - start));
+        if (text.substr(start, end - start).starts_with(prefix))
+            result.push_back(text.substr(start, end - start));
     EXPECT_EQ(start, text.size()) << name << " does not end with CR LF";
     return result;
-}
-
-std::vector<std::string> WriterRun::linesStarting(
-    const std::string& name, const std::string& prefix) const
-{
-    std::vector<std::string> result;
-    for (const auto& line : lines(name))
-        if (line.starts_with(prefix))
-            result.push_back(line);
-    return result;
-}
-
-bool WriterRun::exists(const std::string& name) const
-{
-    return fileExists(dir.file(name));
 }
 
 } // namespace quorin::test

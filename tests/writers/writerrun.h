@@ -25,12 +25,9 @@ struct WriterRun {
     WriterRun();
     void wave(int index, float height, float period, float theory);
     Result<FilesWritten> write(Writer writer);
-    // The lines of a file of the directory, split at CR LF.
-    std::vector<std::string> lines(const std::string& name) const;
-    // The lines of a file that start with prefix.
+    // The lines of a file of the directory (split at CR LF) that start with prefix.
     std::vector<std::string> linesStarting(
         const std::string& name, const std::string& prefix) const;
-    bool exists(const std::string& name) const;
 };
 
 } // namespace quorin::test
