@@ -1,4 +1,5 @@
 #include "mainform/commandmodel.h"
+#include "mainform/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +119,45 @@ TEST(Commands, ActiveFrameFillsTheSharedValues)
     EXPECT_EQ(m.setup.GroupSetNoText, "7");
     EXPECT_EQ(m.run(true), "Appended the selective assessment to JKT.BRSF");
     EXPECT_EQ(frame(), std::tuple(0, 1, "2.5", 0.04f, 0));
+}
+
+// What a command saves, the next start-up shows again: a worked example of
+// inputs away from their defaults (the settings-file fuzz target checks it
+// for every file start-up accepts, the end-to-end test the bytes).
+TEST(Commands, SettingsFileRoundTripsThroughStartUp)
+{
+    CommandModel m("2.5\t7\t1\r10.25\t12.75\t2\r0.05\t0.75\t5");
+    m.dir.write("model.NAM", m.dir.file("JKT") + ",x,y\r\n");
+    MainInputs& in = m.inputs;
+    in.directionOption = 7;
+    in.startDirection = "-15";
+    in.excludeStaticImprovement = true;
+    in.spectrum = 2;
+    in.waveSteps = "";
+    in.loadCaseStart = "7 0";
+    in.stressPoints = "x";
+    in.damping = "2.5";
+    in.waterDepth = "95.5";
+    in.scfCorrelation = "2";
+    ASSERT_TRUE(m.run(true).has_value());
+
+    RunSetup again;
+    GridModel grid(kWaveGridRows, kWaveGridCols);
+    test::ScriptedPrompter quiet;
+    const MainInputs restored
+        = startUp({ m.dir.path(), m.dir.path(), std::nullopt }, again, grid, quiet, '.').inputs;
+    EXPECT_TRUE(quiet.messages().empty());
+    // The assessment frames are not saved: they start at their defaults.
+    const MainInputs defaults;
+    in.batchFile = m.dir.file("JKT") + ".BRSF";
+    in.global = defaults.global;
+    in.selective = defaults.selective;
+    in.globalOutputId = defaults.globalOutputId;
+    in.groupOption = defaults.groupOption;
+    EXPECT_EQ(restored, in);
+    grid.setSelectionEnd(3, 3);
+    m.waves.setSelectionEnd(3, 3);
+    EXPECT_EQ(grid.rangeText(), m.waves.rangeText());
 }
 
 } // namespace
