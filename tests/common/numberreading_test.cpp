@@ -65,25 +65,16 @@ TEST(NumberReading, StrictDouble)
     }
 }
 
-TEST(NumberReading, StrictSingle)
+// Worked values of rounding; that a strict single is finite and a 16-bit
+// integer the nearest (so out of range is refused) is the numbers fuzz
+// target's property.
+TEST(NumberReading, StrictSingleAndRoundingHalves)
 {
     EXPECT_EQ(toSingleStrict("0.1", '.'), 0.1f);
     EXPECT_EQ(toSingleStrict("3.4E38", '.'), 3.4e38f);
-    EXPECT_EQ(toSingleStrict("3.5E38", '.'), std::nullopt);
-    EXPECT_EQ(toSingleStrict("-1E39", '.'), std::nullopt);
-}
-
-TEST(NumberReading, StrictInt16RoundsHalvesToEven)
-{
     EXPECT_EQ(toInt16Strict(" 71.5 ", '.'), 72);
     EXPECT_EQ(toInt16Strict("-32768,5", ','), -32768);
     EXPECT_EQ(toInt16Strict("32767.5", '.'), std::nullopt);
-    EXPECT_EQ(toInt16Strict("40000", '.'), std::nullopt);
-    EXPECT_EQ(toInt16Strict("-", '.'), std::nullopt);
-}
-
-TEST(NumberReading, RoundToInteger)
-{
     EXPECT_EQ(roundToInt16(70.5), 70);
     EXPECT_EQ(roundToInt16(-1.5), -2);
     EXPECT_EQ(roundToInt16(-0.5), 0);
