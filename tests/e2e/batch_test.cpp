@@ -147,9 +147,24 @@ TEST(QuorinBatch, TwoAppendsInARow)
     EXPECT_FALSE(std::filesystem::exists(model.dir.file("JKT.@F1")));
 }
 
+// A dry run lists each file, the same or changed against the folder, then
+// counts them.
+TEST(QuorinBatch, DryRunListsEachFileAndCountsThem)
+{
+    Model model;
+    ASSERT_EQ(model.run({ "create" }).status, 0);
+    const BatchRun run = model.run({ "create", "--overwrite", "--damping", "3", "--dry-run" });
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("JKT.DFS changed (1 line differs)\nJKT.@F1 same\n"));
+    EXPECT_TRUE(run.out.ends_with("JKT.BRSF changed (8 lines differ)\n13 files: 0 new, 2 changed, "
+                                  "11 same. Dry run: no file was written.\n"))
+        << run.out;
+}
+
 // quorin-batch answers the overwrite question No unless --overwrite is
 // given; a refusal or a file that cannot be written ends with status 1 and
-// its message on standard error. Each refusal is in the command tests.
+// its message on standard error, and so does its dry run, which writes
+// nothing. Each refusal is in the command tests.
 TEST(QuorinBatch, FailuresEndWithStatusOneAndTheirMessage)
 {
     struct Case {
@@ -163,13 +178,21 @@ TEST(QuorinBatch, FailuresEndWithStatusOneAndTheirMessage)
             "Minimum Period Secs: a period of 0", true },
         { "file below a regular file", { "create", "--overwrite", "--batch-file", "JKT.BRSF/x" },
             "JKT.BRSF/x: Not a directory", false },
+        { "missing folder", { "create", "--overwrite", "--batch-file", "none/x" },
+            "none/x: No such file or directory", false },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Model model;
         model.dir.write("JKT.BRSF", "old");
         const auto before = FileNames(model.dir);
+        auto dryArgs = c.args;
+        dryArgs.push_back("--dry-run");
+        const BatchRun dryRun = model.run(dryArgs);
+        EXPECT_EQ(FileNames(model.dir), before);
         const BatchRun run = model.run(c.args);
+        EXPECT_EQ(dryRun.status, run.status);
+        EXPECT_EQ(dryRun.err, run.err);
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
