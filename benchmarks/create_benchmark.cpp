@@ -1,12 +1,17 @@
 // Times Create for 12 directions of 100 waves (dynamic with static
 // improvement: 2,400 wave files, 3 combination files and a control file of
 // about 42,000 lines) against the floor: the very same bytes written to the
-// same number of files with plain open/write/close.
+// same number of files with plain open/write/close. Then its dry run against
+// the files just written: with the same inputs (every file the same), and
+// with another damping (the control file differs in 4,800 lines), and the
+// real run as the main view makes it, recording what changed.
 //
 //   build/benchmarks/create_benchmark [repeats]
 
+#include "common/comparingfiles.h"
 #include "common/gridmodel.h"
 #include "mainform/commands.h"
+#include "mainform/runchanges.h"
 #include "wavetable/wavegrid.h"
 
 #include <fcntl.h>
@@ -102,25 +107,58 @@ int main(int argc, char* argv[])
     quorin::DiskFiles disk;
     FixedClock clock;
 
-    std::vector<double> create, raw;
-    std::vector<std::pair<std::string, std::string>> files;
-    for (int i = 0; i < repeats; ++i) {
+    // One Create on the layer given; with a comparing layer, telling what it
+    // changed is part of the time.
+    struct Timed {
+        double seconds;
+        quorin::Result<std::string> outcome;
+        quorin::FileChanges changes;
+    };
+    const auto run = [&](const quorin::MainInputs& in, quorin::FileLayer& files,
+                         const quorin::ComparingFiles* comparing) {
         quorin::RunSetup setup;
         setup.ModelName = (model / "JKT").string();
         setup.SpectrumType = "3";
         const auto start = Clock::now();
-        const auto outcome
-            = quorin::createCommand(inputs, waves, setup, { prompter, disk, clock, '.' });
-        create.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-        if (!outcome) {
-            std::fprintf(stderr, "Create failed: %s\n", outcome.error().message.c_str());
+        Timed timed { 0, quorin::createCommand(in, waves, setup, { prompter, files, clock, '.' }),
+            {} };
+        if (comparing)
+            timed.changes = quorin::changesOf(*comparing);
+        timed.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (!timed.outcome)
+            std::fprintf(stderr, "Create failed: %s\n", timed.outcome.error().message.c_str());
+        return timed;
+    };
+    const auto dryRun = [&](const quorin::MainInputs& in) {
+        quorin::ComparingFiles files(disk, quorin::ComparingFiles::Mode::DryRun);
+        return run(in, files, &files);
+    };
+    quorin::MainInputs otherDamping = inputs;
+    otherDamping.damping = "4";
+
+    std::vector<double> create, raw, dry, dryDamping, recording;
+    std::vector<std::pair<std::string, std::string>> files;
+    std::string summaries;
+    for (int i = 0; i < repeats; ++i) {
+        const Timed real = run(inputs, disk, nullptr);
+        if (!real.outcome)
             return 1;
-        }
+        create.push_back(real.seconds);
         if (files.empty()) {
             files = ReadAll(model);
-            std::printf("%s\n", outcome->c_str());
+            std::printf("%s\n", real.outcome->c_str());
         }
         raw.push_back(WriteFloor(floor, files));
+
+        const Timed same = dryRun(inputs);
+        const Timed damping = dryRun(otherDamping);
+        quorin::ComparingFiles writing(disk, quorin::ComparingFiles::Mode::Write);
+        recording.push_back(run(inputs, writing, &writing).seconds);
+        dry.push_back(same.seconds);
+        dryDamping.push_back(damping.seconds);
+        if (i == 0)
+            summaries = "dry run, same inputs:   " + quorin::changeSummary(same.changes)
+                + "\ndry run, other damping: " + quorin::changeSummary(damping.changes) + "\n";
     }
     std::size_t bytes = 0;
     for (const auto& file : files)
@@ -129,6 +167,14 @@ int main(int argc, char* argv[])
     std::printf("files: %zu, bytes: %zu, repeats: %d\n", files.size(), bytes, repeats);
     std::printf("Create median: %.1f ms\nfloor median:  %.1f ms\nratio:         %.2f\n",
         createMedian * 1e3, rawMedian * 1e3, createMedian / rawMedian);
+    std::printf("%s", summaries.c_str());
+    const std::pair<const char*, double> compared[] = {
+        { "dry run, same inputs", Median(dry) },
+        { "dry run, other damping", Median(dryDamping) },
+        { "Create recording changes", Median(recording) },
+    };
+    for (const auto& [name, median] : compared)
+        std::printf("%-26s %.1f ms, %.2f x Create\n", name, median * 1e3, median / createMedian);
     fs::remove_all(root);
     return 0;
 }

@@ -180,6 +180,8 @@ Result<void> checkCommandOptions(const BatchOptions& options)
                         "scatter only");
         return {};
     }
+    if (options.dryRun)
+        return fail("the option --dry-run goes with create and append only");
     if (!options.values.empty())
         return fail("the option --" + options.values.begin()->first + " does not go with scatter");
     return checkScatterOptions(options.scatter);
@@ -226,6 +228,10 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
         }
         if (name == "overwrite" || name == "defaults") {
             (name == "overwrite" ? result.overwrite : result.defaults) = true;
+            continue;
+        }
+        if (name == "dry-run") {
+            result.dryRun = true;
             continue;
         }
         if (name == "model" || name == "files1") {
@@ -298,7 +304,8 @@ Result<void> applyBatchOptions(const BatchOptions& options, MainInputs& inputs, 
 
 std::string batchHelpText()
 {
-    std::string text = "Usage: quorin-batch create|append [MODEL] [INPUTS] [--overwrite]\n"
+    std::string text = "Usage: quorin-batch create|append [MODEL] [INPUTS] [--overwrite] "
+                       "[--dry-run]\n"
                        "       quorin-batch scatter DIRECTION [MODEL] [--steepness]\n"
                        "       quorin-batch scatter DIRECTION [MODEL] --import FILE "
                        "[--scaling TEXT] [--years TEXT] [--overwrite]\n"
@@ -326,9 +333,12 @@ std::string batchHelpText()
         text += left + named + std::string(field.help) + "\n";
     }
     text += "\n  --overwrite" + std::string(33, ' ')
-        + "answers Yes to \"Fatige Batch File Exist - Overwrite\"\n"
-          "\n"
-        + scatterHelpText()
+        + "answers Yes to \"Fatige Batch File Exist - Overwrite\"\n";
+    text += "  --dry-run" + std::string(35, ' ')
+        + "runs every check and builds every file in memory but writes none, not even\n"
+        + std::string(46, ' ')
+        + "the settings file; lists each file as new, same or changed against the folder\n";
+    text += "\n" + scatterHelpText()
         + "\nExit status: 0 done, 1 the command stopped (a message says why), 2 usage error.\n";
     return text;
 }

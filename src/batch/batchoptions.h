@@ -23,6 +23,7 @@ struct BatchOptions {
     std::optional<std::string> files1;
     bool overwrite = false;
     bool defaults = false; // start from the view's defaults, not the model's settings file
+    bool dryRun = false; // build every file in memory and say what would change; write nothing
     std::optional<std::string> standardInput; // what "--waves -" reads, once read
     std::map<std::string, std::string, std::less<>> values; // option name without "--" -> its text
     ScatterOptions scatter;

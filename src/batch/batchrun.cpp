@@ -4,6 +4,7 @@
 #include "batch/scatterrun.h"
 #include "batch/streamprompter.h"
 #include "mainform/commands.h"
+#include "mainform/runchanges.h"
 #include "mainform/session.h"
 #include "mainform/startup.h"
 
@@ -65,12 +66,14 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
         return 2;
     }
 
-    const CommandContext context { prompter, files, clock, decimalSymbol };
+    ComparingFiles dryRun(files, ComparingFiles::Mode::DryRun);
+    const CommandContext context { prompter,
+        options->dryRun ? static_cast<FileLayer&>(dryRun) : files, clock, decimalSymbol };
     const auto written = options->command == BatchOptions::Command::Create
         ? createCommand(start.inputs, session.waves, session.setup, context)
         : appendCommand(start.inputs, session.waves, session.setup, context);
     if (written) {
-        out << *written << '\n';
+        out << (options->dryRun ? dryRunReport(changesOf(dryRun)) : *written + '\n');
         return 0;
     }
     tellFailure(written.error(), err);

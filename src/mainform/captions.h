@@ -24,5 +24,7 @@ inline constexpr const char* close = "Close";
 inline constexpr const char* waveGrid = "Wave Data";
 inline constexpr const char* cellEditor = "Cell Editor";
 inline constexpr const char* helpMissing = "The help file was not found: ";
+inline constexpr const char* whatChanged = "&What changed";
+inline constexpr const char* whatChangedTitle = "What changed";
 
 } // namespace quorin::caption

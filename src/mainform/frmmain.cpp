@@ -1,5 +1,7 @@
 #include "mainform/frmmain.h"
 
+#include "common/comparingfiles.h"
+#include "common/filechanges.h"
 #include "common/numberformat.h"
 #include "common/qt/buttonfocus.h"
 #include "common/qt/gridview.h"
@@ -7,6 +9,7 @@
 #include "guide/guidewindow.h"
 #include "guide/installguide.h"
 #include "mainform/captions.h"
+#include "mainform/runchanges.h"
 #include "run/inputtable.h"
 #include "scatter/frmeditgrid.h"
 #include "wavetable/wavegrid.h"
@@ -267,6 +270,7 @@ void frmMain::showHelp()
 
 void frmMain::showOutcome(const Result<std::string>& outcome)
 {
+    cmdCHANGES->hide();
     statusLine_->setText(QString::fromStdString(outcome ? *outcome : outcome.error().message));
     QPalette palette;
     // A file that could not be written, or a refused box, stays in the error
@@ -279,14 +283,18 @@ void frmMain::showOutcome(const Result<std::string>& outcome)
 void frmMain::createClicked(int index)
 {
     Result<std::string> outcome;
+    FileChanges changes;
     NormalPointerPrompter prompter(prompter_);
     {
         BusyPointer busy;
         const MainInputs in = inputs();
-        const CommandContext context { prompter, platform_.files, platform_.clock,
+        ComparingFiles files(platform_.files, ComparingFiles::Mode::Write);
+        const CommandContext context { prompter, files, platform_.clock,
             platform_.numberFormat.decimalSymbol() };
         outcome = index == 0 ? createCommand(in, waves_, setup_, context)
                              : appendCommand(in, waves_, setup_, context);
+        if (outcome)
+            changes = changesOf(files);
     }
     if (!outcome && !outcome.error().field.empty()) {
         // A refused box: the status line keeps what the message said of it,
@@ -303,6 +311,8 @@ void frmMain::createClicked(int index)
         return;
     }
     showOutcome(outcome);
+    if (outcome)
+        showChanges(changes);
 }
 
 void frmMain::editScatterDiagram()

@@ -30,6 +30,7 @@ struct InputField;
 
 namespace quorin {
 
+struct FileChanges;
 class GridHistory;
 class GridView;
 
@@ -65,6 +66,8 @@ public:
 
     // The status line keeps a command's report, or why it stopped, until the next command.
     void showOutcome(const Result<std::string>& outcome);
+    // After a command that ran to its end: what it changed, behind "What changed".
+    void showChanges(const FileChanges& changes);
 
     GridView* waveGrid() const { return Grid2; }
 
@@ -89,6 +92,8 @@ private:
     QGroupBox* buildWaveData();
     QLayout* buildCloseRow();
     void buildStatusLine();
+    // The files of the last command that changed, with their differing lines, in a dialog.
+    void showWhatChanged();
     void GridSetUp();
 
     // Runs the control's click rule however its state changed: a click, a key,
@@ -149,6 +154,8 @@ private:
     QPushButton* cmdHELP = nullptr;
     QPushButton* cmdQUIT = nullptr;
     QLabel* statusLine_ = nullptr;
+    QPushButton* cmdCHANGES = nullptr; // "What changed", shown after a command ran to its end
+    QString changeDetails_;
     QWidget* content_ = nullptr; // the page every control lies on
     bool showingInputs_ = false;
     bool fitted_ = false; // sized to the screen at the first show

@@ -417,6 +417,11 @@ void frmMain::buildStatusLine()
     statusLine_ = named(new QLabel(statusBar()), QStringLiteral("StatusLine"));
     statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(statusLine_, 1);
+    cmdCHANGES = named(
+        new QPushButton(qs(caption::whatChanged), statusBar()), QStringLiteral("cmdCHANGES"));
+    cmdCHANGES->hide();
+    connect(cmdCHANGES, &QPushButton::clicked, this, &frmMain::showWhatChanged);
+    statusBar()->addPermanentWidget(cmdCHANGES);
 }
 
 void frmMain::GridSetUp()

@@ -10,6 +10,15 @@ namespace quorin::writers {
 
 namespace {
 
+constexpr std::string_view kLoadDataName = ".@F";
+constexpr std::string_view kDateLabel = "Date:";
+constexpr std::string_view kTimeLabel = "  Time:";
+
+bool isRunTimeLine(std::string_view line)
+{
+    return line.starts_with(kDateLabel) && line.find(kTimeLabel) != std::string_view::npos;
+}
+
 void writeLoadData(FileLayer& files, const RunSetup& setup, double waterDepth, const Clock& clock,
     const WaveSlot& slot, const std::string& name)
 {
@@ -25,7 +34,8 @@ void writeLoadData(FileLayer& files, const RunSetup& setup, double waterDepth, c
     out.line("");
     out.line("Ostrel - Dynamic Fluid Loading for Velmar");
     out.line("");
-    out.line("Date:" + clock.shortDate() + "  Time:" + clock.timeOfDay());
+    out << kDateLabel << clock.shortDate() << kTimeLabel << clock.timeOfDay();
+    out.endLine();
     out.line("");
     out.line("ENVIRONMENTAL LOAD DATA     Filename: " + name);
     out.line("");
@@ -65,7 +75,7 @@ void writeWaveStep(FileLayer& files, const RunSetup& setup, char decimalSymbol,
 void writeWaveFiles(FileLayer& files, const RunSetup& setup, double waterDepth, const Clock& clock,
     char decimalSymbol, FilesWritten& done)
 {
-    const std::string loadData = setup.ModelName + ".@F";
+    const std::string loadData = setup.ModelName + std::string(kLoadDataName);
     forEachWave(setup, [&](const WaveSlot& slot) {
         writeLoadData(files, setup, waterDepth, clock, slot, loadData + whole(slot.number));
         ++done.loadDataFiles;
@@ -76,6 +86,15 @@ void writeWaveFiles(FileLayer& files, const RunSetup& setup, double waterDepth, 
         writeWaveStep(files, setup, decimalSymbol, slot, waveStep + whole(slot.number));
         ++done.waveStepFiles;
     });
+}
+
+bool onlyRunTimeDiffers(std::string_view path, std::string_view a, std::string_view b)
+{
+    const std::size_t folderEnd = path.find_last_of("/\\");
+    const std::string_view name
+        = folderEnd == std::string_view::npos ? path : path.substr(folderEnd + 1);
+    return name.find(kLoadDataName) != std::string_view::npos && isRunTimeLine(a)
+        && isRunTimeLine(b);
 }
 
 } // namespace quorin::writers

@@ -31,6 +31,7 @@ TEST(BatchOptions, UsageErrorsAreRefusedWithTheirReason)
         { { "scatter", "1", "--years", "2" }, "go with --import only" },
         { { "scatter", "1", "--waves", "w" }, "--waves does not go with scatter" },
         { { "create", "--steepness" }, "go with scatter only" },
+        { { "scatter", "1", "--dry-run" }, "--dry-run goes with create and append only" },
     };
     for (const auto& [args, reason] : cases) {
         const auto parsed = parseBatchOptions(args);
@@ -171,7 +172,7 @@ TEST(BatchOptions, HelpNamesEveryInputOptionAndCaption)
     for (const char* expected : { "--directions 1|2|3|4|4sym|6|8|12", "--[no-]static-only",
              "--waves FILE", "--default-waves N,MIN,MAX,STEEP", "--overwrite", "--model STEM",
              "--files1 DIR", "scatter DIRECTION [MODEL] [--steepness]", "--import FILE",
-             "--scaling TEXT", "--years TEXT" })
+             "--scaling TEXT", "--years TEXT", "--dry-run" })
         EXPECT_NE(help.find(expected), std::string::npos) << expected;
 }
 

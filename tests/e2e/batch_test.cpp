@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <optional>
 
 namespace quorin::test {
 namespace {
@@ -135,14 +136,29 @@ TEST(QuorinBatch, TwoAppendsInARow)
     EXPECT_FALSE(std::filesystem::exists(model.dir.file("JKT.@F1")));
 }
 
+// A dry run lists each file, the same or changed against the folder, then
+// counts them.
+TEST(QuorinBatch, DryRunListsEachFileAndCountsThem)
+{
+    Model model;
+    ASSERT_EQ(model.run({ "create" }).status, 0);
+    const BatchRun run = model.run({ "create", "--overwrite", "--damping", "3", "--dry-run" });
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("JKT.DFS changed (1 line differs)\nJKT.@F1 same\n"));
+    EXPECT_TRUE(run.out.ends_with("JKT.BRSF changed (8 lines differ)\n13 files: 0 new, 2 changed, "
+                                  "11 same. Dry run: no file was written.\n"))
+        << run.out;
+}
+
 // quorin-batch as scripts use it: each row runs it once in a model folder
 // (JKT with its wave data, a settings file that makes static runs, an old
 // batch file, and a regular file "plain") and looks at its status, what it
 // printed and which files it left. It answers the overwrite question No
 // unless --overwrite is given; a run that fails says why on standard error
 // (usage errors, status 2, with a hint) and leaves the batch file, and every
-// other file but those listed, as it was. Each refusal is in the command
-// and option tests.
+// other file but those listed, as it was; the dry run of a create or append
+// that stops ends as it does, with its message, and writes nothing. Each
+// refusal is in the command and option tests.
 TEST(QuorinBatch, WhatScriptsRelyOn)
 {
     struct Row {
@@ -168,6 +184,8 @@ TEST(QuorinBatch, WhatScriptsRelyOn)
             "Minimum Period Secs: a period of 0" },
         { { "create", "--model", "JKT", "--overwrite", "--batch-file", "JKT.BRSF/x" }, 1,
             "JKT.BRSF/x: Not a directory", "", { "JKT.C70" } },
+        { { "create", "--model", "JKT", "--overwrite", "--batch-file", "none/x" }, 1,
+            "none/x: No such file or directory", "", { "JKT.C70" } },
         { { "create", "--directions", "7" }, 2, usage },
         { { "create", "--waves", "none.txt" }, 2, usage },
         { { "scatter", "5", "--model", "JKT" }, 1, "Scatter Diagram not Found\n" },
@@ -190,7 +208,18 @@ TEST(QuorinBatch, WhatScriptsRelyOn)
         dir.write("JKT.BRSF", "old");
         dir.write("plain", "7");
         const auto before = FileNames(dir);
+        std::optional<BatchRun> dryRun;
+        if (row.status == 1 && (row.args[0] == "create" || row.args[0] == "append")) {
+            auto args = row.args;
+            args.push_back("--dry-run");
+            dryRun = RunQuorinBatch(dir, args, {}, row.input);
+            EXPECT_EQ(FileNames(dir), before);
+        }
         const BatchRun run = RunQuorinBatch(dir, row.args, {}, row.input);
+        if (dryRun) {
+            EXPECT_EQ(dryRun->status, run.status);
+            EXPECT_EQ(dryRun->err, run.err);
+        }
         EXPECT_EQ(run.status, row.status) << run.err;
         EXPECT_TRUE(row.err.empty() ? run.err.empty() : run.err.find(row.err) != std::string::npos)
             << run.err;

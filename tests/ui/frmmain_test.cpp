@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
@@ -199,8 +201,10 @@ TEST_F(FrmMainTest, WaveGridHasTwipWidthsAndGrowsWithTheWindow)
 }
 
 // A failure stays in the status line in the error colour, read out by its
-// text, until the next command's outcome.
-TEST_F(FrmMainTest, CreateThatCannotWriteReportsInTheStatusLineInRed)
+// text, until the next command's outcome. A command that runs to its end
+// adds what it changed, and "What changed" (after Close in the Tab order)
+// shows which files, their differing lines in a text to copy from.
+TEST_F(FrmMainTest, StatusLineTellsAFailureInRedAndWhatACommandChanged)
 {
     view.startUp(model());
     ASSERT_TRUE(QDir(QString::fromStdString(dir.path())).mkdir("JKT.DFS"));
@@ -214,9 +218,34 @@ TEST_F(FrmMainTest, CreateThatCannotWriteReportsInTheStatusLineInRed)
     EXPECT_TRUE(shown.red() > 150 && shown.green() < 80) << shown.name().toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
+    auto* whatChanged = control<QPushButton>("cmdCHANGES");
+    EXPECT_TRUE(whatChanged->isHidden());
+    ASSERT_TRUE(QDir(QString::fromStdString(dir.path())).rmdir("JKT.DFS"));
+    press("cmdCREATE(0)");
+    EXPECT_TRUE(status->text().endsWith(" and JKT.BRSF; 5 changed, 0 unchanged"))
+        << status->text().toStdString();
+    control<QLineEdit>("txtBLOCKS")->setText("3");
+    press("cmdCREATE(0)");
+    EXPECT_TRUE(status->text().endsWith("; 1 changed, 4 unchanged"))
+        << status->text().toStdString();
+    ASSERT_TRUE(test::showActive(view));
+    control("cmdQUIT")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), whatChanged);
+    EXPECT_EQ(accessibleName(whatChanged), "What changed");
+    QTest::keyClick(whatChanged, Qt::Key_Space);
+    auto* details = view.findChild<QPlainTextEdit*>("Details");
+    ASSERT_NE(details, nullptr);
+    EXPECT_TRUE(details->isReadOnly());
+    EXPECT_TRUE(details->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    const QString text = details->toPlainText();
+    EXPECT_EQ(
+        text, QString::fromStdString(dir.file("JKT.DFS")) + ": 1 line differs\n-14: 5\n+14: 3\n\n");
+
     view.showOutcome(std::string("Wrote 4 load data files"));
     EXPECT_EQ(status->text(), "Wrote 4 load data files");
     EXPECT_EQ(status->palette().color(QPalette::WindowText), normal);
+    EXPECT_TRUE(whatChanged->isHidden());
 }
 
 TEST_F(FrmMainTest, StartUpShowsTheModelOrWhyThereIsNone)

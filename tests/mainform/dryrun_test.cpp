@@ -1,0 +1,86 @@
+#include "common/comparingfiles.h"
+#include "mainform/commandmodel.h"
+#include "mainform/runchanges.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+namespace quorin {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct OnDisk {
+    std::string bytes;
+    fs::file_time_type modified;
+    bool operator==(const OnDisk&) const = default;
+};
+
+std::map<std::string, OnDisk> snapshot(const test::TempDir& dir)
+{
+    std::map<std::string, OnDisk> files;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        files[entry.path().string()]
+            = { dir.read(entry.path().filename().string()), fs::last_write_time(entry.path()) };
+    return files;
+}
+
+// Three runs of a model, each a dry run then the real run: into an empty
+// folder, again with the same inputs, then with another damping. The dry run
+// leaves every file as it was; the real run then changes exactly the files
+// the dry run called new or changed, into the very bytes the dry run built.
+TEST(DryRun, TheRealRunThenWritesWhatTheDryRunBuiltWhereItSaidSo)
+{
+    test::CommandModel model("9.5\t12\t2\r1.25\t4.5\t1");
+    model.inputs.directionOption = 1; // "2"
+    struct Step {
+        const char* what;
+        const char* damping;
+        FileStatus status; // of every file but those below
+        std::set<std::string> changed;
+    } const steps[] = {
+        { "an empty folder", "5", FileStatus::New, {} },
+        { "the same inputs", "5", FileStatus::Same, {} },
+        { "another damping", "3", FileStatus::Same, { "JKT.DFS", "JKT.BRSF" } },
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        model.inputs.damping = step.damping;
+        const auto before = snapshot(model.dir);
+        ComparingFiles dryRun(model.disk, ComparingFiles::Mode::DryRun);
+        ASSERT_TRUE(model.run(false, dryRun));
+        EXPECT_EQ(snapshot(model.dir), before);
+
+        const FileChanges changes = changesOf(dryRun);
+        ASSERT_EQ(changes.files.size(), 13u);
+        for (const FileChange& file : changes.files) {
+            const std::string name = fs::path(file.path).filename().string();
+            EXPECT_EQ(file.status, step.changed.contains(name) ? FileStatus::Changed : step.status)
+                << name;
+        }
+
+        ASSERT_TRUE(model.run());
+        const auto after = snapshot(model.dir);
+        const std::vector<FileRecord> built = dryRun.files();
+        std::set<std::string> listed;
+        for (std::size_t i = 0; i < built.size(); ++i) {
+            const std::string& path = built[i].path;
+            listed.insert(path);
+            EXPECT_EQ(after.at(path).bytes, built[i].after) << path;
+            const auto old = before.find(path);
+            const bool rewritten = old == before.end() || old->second.bytes != built[i].after;
+            EXPECT_EQ(rewritten, changes.files[i].status != FileStatus::Same) << path;
+        }
+        for (const auto& [path, file] : after) {
+            const auto old = before.find(path);
+            EXPECT_TRUE(listed.contains(path) || (old != before.end() && old->second == file))
+                << path;
+        }
+    }
+}
+
+} // namespace
+} // namespace quorin
