@@ -6,6 +6,7 @@
 #include "common/qt/widgethelpers.h"
 #include "scatter/scattereditor.h"
 #include "scatter/scattersave.h"
+#include "scatter/scattershading.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -35,6 +36,7 @@ frmEditGrid::frmEditGrid(GridEdit& store, ScatterRun run, const Platform& platfo
     setModal(true);
     buildControls();
     bindShortcuts();
+    new ScatterShading(*grid, decimalSymbol_);
     connect(Command2[0], &QToolButton::clicked, this, &frmEditGrid::Open);
     connect(Command2[1], &QToolButton::clicked, this, &frmEditGrid::Save);
     connect(Command3[0], &QToolButton::clicked, this, &frmEditGrid::Cut);
