@@ -113,6 +113,7 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     setReadingOrder();
     bindInputHints();
     bindWaveCommands();
+    bindWaveChart();
     // Every command acts on what the view shows: a button pressed in any way
     // takes the focus first, which closes the cell editor.
     for (QPushButton* button : findChildren<QPushButton*>())

@@ -21,6 +21,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QToolButton;
 
 namespace quorin {
@@ -31,6 +32,8 @@ namespace quorin {
 
 class GridHistory;
 class GridView;
+class ViewSettings;
+class WaveChartPanel;
 
 // The main view: every input of a fatigue run, the wave table and the Create
 // and Append commands. It copies what the user did into MainInputs, calls the
@@ -65,6 +68,12 @@ public:
 
     GridView* waveGrid() const { return Grid2; }
 
+    // The wave chart's panel shows as the settings last left it, and they
+    // keep it from now on (without them it starts hidden and is not kept).
+    void keepViewState(ViewSettings& settings);
+    void showWaveChart(bool shown);
+    WaveChartPanel* waveChart() const { return waveChart_; }
+
     // The wave table's commands: Cut (0), Paste (1), Copy (2); Generate
     // Default Waves; Insert After (0), Toggle Freq Rad/s (1).
     void Command2Click(int index);
@@ -86,6 +95,12 @@ private:
     QGroupBox* buildWaveData();
     QLayout* buildCloseRow();
     void buildStatusLine();
+    // frmmainchart.cpp: the wave chart beside the wave table, the facts line under it.
+    QWidget* buildWavePanes(QGroupBox* waveData);
+    void bindWaveChart();
+    void scheduleWaveRedraw();
+    void redrawWaveChart();
+    void showWaveFacts();
     void GridSetUp();
 
     // Runs the control's click rule however its state changed: a click, a key,
@@ -152,6 +167,12 @@ private:
     GridHistory* history_ = nullptr; // the wave table's undo history, for the whole run
     QToolButton* cmdUNDO = nullptr;
     QToolButton* cmdREDO = nullptr;
+    QSplitter* wavePanes_ = nullptr;
+    WaveChartPanel* waveChart_ = nullptr;
+    QLabel* waveFacts_ = nullptr;
+    QToolButton* chartSwitch_ = nullptr;
+    bool waveRedrawPending_ = false; // one redraw for all the cells a command changes
+    ViewSettings* viewSettings_ = nullptr;
 };
 
 } // namespace quorin
