@@ -39,14 +39,15 @@ const QColor kGuideColour(96, 96, 96);
 QString keyText(const QString& steepness)
 {
     const auto entry = [](const QColor& colour, const char* mark, const QString& name) {
-        return QStringLiteral("<nobr><span style=\"color:%1\">%2</span>&nbsp;%3</nobr>")
+        return QStringLiteral(
+            "<span style=\"white-space:nowrap\"><span style=\"color:%1\">%2</span> %3</span>")
             .arg(colour.name(), QString::fromUtf8(mark), name.toHtmlEscaped());
     };
     const QString gap = QStringLiteral(" &nbsp; ");
     return entry(kLinearColour, "\u25cf", qs(text::linear)) + gap
         + entry(kStokesColour, "\u25b2", qs(text::stokes)) + gap
         + entry(QColor(Qt::black), "\u25ef", qs(text::current)) + gap
-        + entry(kGuideColour, "\u2012 \u2012", steepness) + gap
+        + entry(kGuideColour, "\u254c\u254c", steepness) + gap
         + entry(kBreakingColour, "\u2501\u2501", qs(text::breaking)) + gap
         + entry(kGuideColour, "\u2509\u2509", qs(text::theory));
 }
