@@ -2,7 +2,8 @@
 # Installs the Debian packages Quorin builds, tests and runs with, when any is missing.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build qt6-base-dev libqt6svg6 libgtest-dev googletest
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6
+          libgtest-dev googletest
           fonts-dejavu-core xvfb xauth xclip "$@")
 
 missing=()

@@ -5,7 +5,8 @@
 # (default build/screenshot.png). QUORIN_BUILD_DIR names the build directory
 # (default build); QUORIN_SCREENSHOT_MODEL the model folder to copy (default
 # examples/demo; a missing folder gives an empty one); QUORIN_SCREENSHOT_DELAY
-# the seconds to wait for the window.
+# the seconds to wait for the window; QUORIN_SCREENSHOT_CHART=1 opens it with
+# the wave chart shown (in a settings store of its own).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -30,6 +31,12 @@ if [ -d "$model" ]; then
     cp -r "$model/." "$work"
 fi
 mkdir -p "$(dirname "$out")"
+
+if [ "${QUORIN_SCREENSHOT_CHART:-0}" = 1 ]; then
+    mkdir -p "$work/.config/Quorin"
+    printf '[WaveChart]\nShown=1\n' >"$work/.config/Quorin/Quorin.conf"
+    export XDG_CONFIG_HOME=$work/.config
+fi
 
 # The model stem in model.NAM is taken against the current directory.
 cd "$work"

@@ -71,10 +71,12 @@ int main(int argc, char* argv[])
     quorin::QtPrompter prompter;
     quorin::QtClipboard clipboard;
     quorin::DiskFiles files;
+    quorin::QtViewSettings viewSettings;
     quorin::Session session;
 
     quorin::frmMain window(session, { prompter, clipboard, files, clock, numberFormat });
     prompter.setParent(&window);
+    window.keepViewState(viewSettings);
     window.open(quorin::readStartupDirectories(
         store, optionValue(parser, files1), optionValue(parser, files2)));
     return app.exec();

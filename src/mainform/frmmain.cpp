@@ -118,6 +118,7 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
     setReadingOrder();
     bindInputHints();
     bindWaveCommands();
+    bindWaveChart();
     installGuide(*this, guide_);
     // Every command acts on what the view shows: a button pressed in any way
     // takes the focus first, which closes the cell editor.

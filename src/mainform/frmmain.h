@@ -22,6 +22,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QToolButton;
 
 namespace quorin {
@@ -33,6 +34,8 @@ namespace quorin {
 struct FileChanges;
 class GridHistory;
 class GridView;
+class ViewSettings;
+class WaveChartPanel;
 
 // The main view: every input of a fatigue run, the wave table and the Create
 // and Append commands. It copies what the user did into MainInputs, calls the
@@ -71,6 +74,12 @@ public:
 
     GridView* waveGrid() const { return Grid2; }
 
+    // The wave chart's panel shows as the settings last left it, and they
+    // keep it from now on (without them it starts hidden and is not kept).
+    void keepViewState(ViewSettings& settings);
+    void showWaveChart(bool shown);
+    WaveChartPanel* waveChart() const { return waveChart_; }
+
     // The wave table's commands: Cut (0), Paste (1), Copy (2); Generate
     // Default Waves; Insert After (0), Toggle Freq Rad/s (1).
     void Command2Click(int index);
@@ -94,6 +103,12 @@ private:
     void buildStatusLine();
     // The files of the last command that changed, with their differing lines, in a dialog.
     void showWhatChanged();
+    // frmmainchart.cpp: the wave chart beside the wave table, the facts line under it.
+    QWidget* buildWavePanes(QGroupBox* waveData);
+    void bindWaveChart();
+    void scheduleWaveRedraw();
+    void redrawWaveChart();
+    void showWaveFacts();
     void GridSetUp();
 
     // Runs the control's click rule however its state changed: a click, a key,
@@ -163,6 +178,12 @@ private:
     GridHistory* history_ = nullptr; // the wave table's undo history, for the whole run
     QToolButton* cmdUNDO = nullptr;
     QToolButton* cmdREDO = nullptr;
+    QSplitter* wavePanes_ = nullptr;
+    WaveChartPanel* waveChart_ = nullptr;
+    QLabel* waveFacts_ = nullptr;
+    QToolButton* chartSwitch_ = nullptr;
+    bool waveRedrawPending_ = false; // one redraw for all the cells a command changes
+    ViewSettings* viewSettings_ = nullptr;
 };
 
 } // namespace quorin

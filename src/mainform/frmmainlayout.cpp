@@ -150,7 +150,7 @@ void frmMain::buildView()
     // Width and height beyond what the controls need go to the wave table.
     auto* layout = new QGridLayout(content_);
     layout->addLayout(left, 0, 0, 2, 1);
-    layout->addWidget(buildWaveData(), 0, 1);
+    layout->addWidget(buildWavePanes(buildWaveData()), 0, 1);
     layout->addLayout(buildCloseRow(), 1, 1);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(0, 1);

@@ -8,6 +8,7 @@
 #include "guide/installguide.h"
 #include "scatter/scattereditor.h"
 #include "scatter/scattersave.h"
+#include "scatter/scattershading.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -37,6 +38,7 @@ frmEditGrid::frmEditGrid(GridEdit& store, ScatterRun run, const Platform& platfo
     setModal(true);
     buildControls();
     bindShortcuts();
+    new ScatterShading(*grid, decimalSymbol_);
     const GuideText guide;
     installGuide(*this, guide);
     bindGuideKey(*this, guide);

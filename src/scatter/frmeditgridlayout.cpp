@@ -279,9 +279,11 @@ void frmEditGrid::fitWindow()
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QHeaderView& columns = *grid->horizontalHeader();
     const QHeaderView& rows = *grid->verticalHeader();
-    // The whole diagram in view, with room for a scroll bar when the screen is small.
-    const int gridWidth = rows.width() + columns.length() + frame + scrollBar;
-    const int gridHeight = columns.sizeHint().height() + rows.length() + frame;
+    // The whole diagram in view, with its totals, and room for a scroll bar
+    // when the screen is small.
+    const QSize totals = grid->trailingMargins();
+    const int gridWidth = rows.width() + columns.length() + totals.width() + frame + scrollBar;
+    const int gridHeight = columns.sizeHint().height() + rows.length() + totals.height() + frame;
     QSize size(std::max({ GridView::twipsToPixels(kWindowTwips[0], dpi), rowWidth(), gridWidth }),
         std::max(
             GridView::twipsToPixels(kWindowTwips[1], dpi), Command2[0]->height() + gridHeight));

@@ -1,5 +1,7 @@
 #include "common/qt/gridtablemodel.h"
 
+#include <algorithm>
+
 namespace quorin {
 
 GridTableModel::GridTableModel(GridModel& grid, QObject* parent)
@@ -27,14 +29,21 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return QString::fromStdString(grid_.text(row, index.column() + 1));
     case Qt::ForegroundRole:
+        if (const auto note = notes_.constFind(key(row, index.column() + 1));
+            note != notes_.constEnd() && note->foreground.isValid())
+            return note->foreground;
         if (const auto it = rowColors_.constFind(row); it != rowColors_.constEnd())
             return *it;
         return {};
     case Qt::ToolTipRole:
-        return notes_.value(key(row, index.column() + 1));
+        if (const auto note = notes_.constFind(key(row, index.column() + 1));
+            note != notes_.constEnd() && !note->text.isEmpty())
+            return note->text;
+        return {};
     case Qt::BackgroundRole:
-        if (notes_.contains(key(row, index.column() + 1)))
-            return noteTint_;
+        if (const auto note = notes_.constFind(key(row, index.column() + 1));
+            note != notes_.constEnd())
+            return note->background.isValid() ? note->background : noteTint_;
         return {};
     default:
         return {};
@@ -86,23 +95,48 @@ void GridTableModel::setRowTextColor(int row, const QColor& color)
 
 void GridTableModel::setCellNotes(const std::vector<CellNote>& notes, const QColor& tint)
 {
-    QHash<int, QString> next;
+    QHash<int, CellNote> next;
     for (const CellNote& note : notes)
         if (note.row > 0 && note.row < grid_.rows() && note.col > 0 && note.col < grid_.cols())
-            next.insert(key(note.row, note.col), note.text);
+            next.insert(key(note.row, note.col), note);
     std::swap(notes_, next);
+    const bool tintChanged = noteTint_ != tint;
     noteTint_ = tint;
-    // Only the cells whose note came, went or changed are announced.
-    const auto announce = [this](int cellKey) {
-        const QModelIndex cell = cellIndex(cellKey / grid_.cols(), cellKey % grid_.cols());
-        emit dataChanged(cell, cell, { Qt::ToolTipRole, Qt::BackgroundRole });
+    // Only the cells whose note came, went or changed are announced, as one
+    // range when there are many (a whole diagram shaded anew).
+    const auto same = [](const CellNote& a, const CellNote& b) {
+        return a.text == b.text && a.background == b.background && a.foreground == b.foreground;
     };
+    std::vector<int> changed;
     for (auto it = notes_.cbegin(); it != notes_.cend(); ++it)
-        if (next.value(it.key()) != it.value())
-            announce(it.key());
+        if (const auto old = next.constFind(it.key());
+            old == next.cend() || !same(*old, *it) || tintChanged)
+            changed.push_back(it.key());
     for (auto it = next.cbegin(); it != next.cend(); ++it)
         if (!notes_.contains(it.key()))
-            announce(it.key());
+            changed.push_back(it.key());
+    announceNotes(changed);
+}
+
+void GridTableModel::announceNotes(const std::vector<int>& cellKeys)
+{
+    const QList<int> roles { Qt::ToolTipRole, Qt::BackgroundRole, Qt::ForegroundRole };
+    const auto cellOf
+        = [this](int cellKey) { return cellIndex(cellKey / grid_.cols(), cellKey % grid_.cols()); };
+    if (cellKeys.size() <= kSingleAnnouncements) {
+        for (const int cellKey : cellKeys)
+            emit dataChanged(cellOf(cellKey), cellOf(cellKey), roles);
+        return;
+    }
+    int top = rowCount(), left = columnCount(), bottom = 0, right = 0;
+    for (const int cellKey : cellKeys) {
+        const QModelIndex cell = cellOf(cellKey);
+        top = std::min(top, cell.row());
+        bottom = std::max(bottom, cell.row());
+        left = std::min(left, cell.column());
+        right = std::max(right, cell.column());
+    }
+    emit dataChanged(index(top, left), index(bottom, right), roles);
 }
 
 } // namespace quorin

@@ -11,11 +11,15 @@
 
 namespace quorin {
 
-// A note on a data cell of a grid: shown as its tool tip over a tinted cell.
+// A note on a data cell of a grid: its tool tip (none when empty) over a
+// tinted cell. A valid background replaces the grid's tint for this cell and
+// a valid foreground its text colour.
 struct CellNote {
     int row;
     int col;
     QString text;
+    QColor background = {};
+    QColor foreground = {};
 };
 
 // A GridModel as Qt sees a table: row 0 gives the column headers, column 0
@@ -39,15 +43,18 @@ public:
     void cellChanged(int row, int col);
     // An invalid colour gives the row the view's own text colour back.
     void setRowTextColor(int row, const QColor& color);
-    // Notes on cells (a tool tip over a tinted cell), replacing the last ones.
+    // Notes on cells (a tool tip over a tinted or coloured cell), replacing the last ones.
     void setCellNotes(const std::vector<CellNote>& notes, const QColor& tint);
 
 private:
     int key(int row, int col) const { return row * grid_.cols() + col; }
+    void announceNotes(const std::vector<int>& cellKeys);
+
+    static constexpr std::size_t kSingleAnnouncements = 16;
 
     GridModel& grid_;
     QHash<int, QColor> rowColors_;
-    QHash<int, QString> notes_;
+    QHash<int, CellNote> notes_;
     QColor noteTint_;
 };
 

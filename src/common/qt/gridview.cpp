@@ -288,6 +288,24 @@ void GridView::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
     placeEditor();
+    emit cellAreaMoved();
+}
+
+void GridView::setTrailingMargins(const QSize& margins)
+{
+    trailing_ = margins;
+    updateGeometries();
+}
+
+void GridView::updateGeometries()
+{
+    // The table view lays its headers out with no room after the cells; the
+    // trailing room goes back on at once (the view's own re-entry is guarded).
+    QTableView::updateGeometries();
+    const QMargins now = viewportMargins();
+    if (now.right() != trailing_.width() || now.bottom() != trailing_.height())
+        setViewportMargins(now.left(), now.top(), trailing_.width(), trailing_.height());
+    emit cellAreaMoved();
 }
 
 } // namespace quorin

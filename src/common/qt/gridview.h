@@ -72,6 +72,11 @@ public:
     // gives its note as its tool tip. The notes replace the last ones.
     void setCellNotes(const std::vector<CellNote>& notes, const QColor& tint);
 
+    // Room kept free at the right of the cells and below them, for strips
+    // that line up with the rows and columns (cellAreaMoved tells them when).
+    void setTrailingMargins(const QSize& margins);
+    QSize trailingMargins() const { return trailing_; }
+
     enum class RangeCommand { Cut, Copy, Paste };
     Q_ENUM(RangeCommand)
     // The clipboard the editor's Ctrl+V looks at; none: Ctrl+V always edits the text.
@@ -94,6 +99,8 @@ signals:
     // to undo (redo): the grid's own history is asked.
     void undoRequested();
     void redoRequested();
+    // The cells' area was laid out anew or scrolled.
+    void cellAreaMoved();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -104,6 +111,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
 
 private:
     class Observer;
@@ -158,6 +166,7 @@ private:
     Recorder recorder_;
     std::vector<int> columnTwips_;
     std::vector<int> leastWidths_; // the data columns' least widths once shared
+    QSize trailing_ { 0, 0 };
 };
 
 } // namespace quorin

@@ -16,6 +16,28 @@ std::string QtSettingsStore::value(
     return settings.value(QString::fromStdString(key), QString()).toString().toStdString();
 }
 
+namespace {
+
+constexpr const char* kOwnName = "Quorin";
+
+QSettings ownSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kOwnName),
+        QString::fromLatin1(kOwnName));
+}
+
+} // namespace
+
+std::string QtViewSettings::value(const std::string& key) const
+{
+    return ownSettings().value(QString::fromStdString(key), QString()).toString().toStdString();
+}
+
+void QtViewSettings::setValue(const std::string& key, const std::string& value)
+{
+    ownSettings().setValue(QString::fromStdString(key), QString::fromStdString(value));
+}
+
 char QtNumberFormat::decimalSymbol() const
 {
     const QString point = QLocale::system().decimalPoint();

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/numberformat.h"
 #include "common/settingsstore.h"
+#include "common/viewsettings.h"
 
 namespace quorin {
 
@@ -12,6 +13,14 @@ class QtSettingsStore : public SettingsStore {
 public:
     std::string value(const std::string& application, const std::string& section,
         const std::string& key) const override;
+};
+
+// The program's own per-user settings store (QSettings, native format):
+// organisation and application "Quorin".
+class QtViewSettings : public ViewSettings {
+public:
+    std::string value(const std::string& key) const override;
+    void setValue(const std::string& key, const std::string& value) override;
 };
 
 // The decimal symbol of the user's locale.

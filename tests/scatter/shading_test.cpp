@@ -1,0 +1,104 @@
+#include "scatter/scattershares.h"
+#include "scatter/sharescale.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quorin {
+namespace {
+
+struct Body {
+    GridModel grid { kScatterGridRows, kScatterGridCols };
+    Body(std::initializer_list<std::tuple<int, int, const char*>> cells)
+    {
+        for (const auto& [row, col, text] : cells)
+            grid.setText(row, col, text);
+    }
+};
+
+TEST(ScatterShares, CellsReadAsSaveStoresThemAndAddUpByRowAndColumn)
+{
+    // "2,5" reads 2 and "abc" 0, as Save stores them; headings never count.
+    Body body { { 0, 1, "0.5" }, { 1, 0, "12.25" }, { 1, 1, "10" }, { 1, 18, "2,5" },
+        { 25, 1, "7.5" }, { 25, 18, "abc" }, { 3, 4, "-1" } };
+    const ScatterShares shares = scatterShares(body.grid);
+    EXPECT_EQ(shares.rowTotals[1], 12);
+    EXPECT_EQ(shares.rowTotals[25], 7.5);
+    EXPECT_EQ(shares.rowTotals[3], -1);
+    EXPECT_EQ(shares.columnTotals[1], 17.5);
+    EXPECT_EQ(shares.columnTotals[18], 2);
+    EXPECT_EQ(shares.columnTotals[4], -1);
+    EXPECT_EQ(shares.total, 18.5);
+    EXPECT_EQ(shares.largest, 10);
+}
+
+TEST(ScatterShares, TotalsShowInTheChosenUnit)
+{
+    struct Case {
+        double value;
+        double total;
+        ShareUnit unit;
+        char decimal;
+        const char* shown;
+    };
+    const Case cases[] = {
+        { 0, 10, ShareUnit::Occurrences, '.', "" },
+        { 12.5, 100, ShareUnit::Occurrences, '.', "12.5" },
+        { 12.5, 100, ShareUnit::Occurrences, ',', "12,5" },
+        { 0.1 + 0.2, 1, ShareUnit::Occurrences, '.', "0.3" },
+        { 12, 1000, ShareUnit::PerThousand, '.', "12.0" },
+        { 1, 3, ShareUnit::PerThousand, ',', "333,3" },
+        { 5, 0, ShareUnit::PerThousand, '.', "" },
+        { 0, 50, ShareUnit::PerThousand, '.', "" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(shownTotal(c.value, c.total, c.unit, c.decimal), c.shown)
+            << c.value << " of " << c.total;
+    EXPECT_EQ(shareNote(35, 1000, '.'), "35 occurrences, 35.0 \u2030 of the diagram total");
+}
+
+TEST(ShareScale, RunsFromLightYellowToDarkVioletThroughTheScalesSteps)
+{
+    const std::pair<double, Rgb> cases[] = {
+        { 0, { 0xfd, 0xe7, 0x25 } },
+        { -1, { 0xfd, 0xe7, 0x25 } },
+        { 0.05, { 220, 227, 38 } }, // halfway between the last two steps
+        { 0.5, { 0x21, 0x90, 0x8c } },
+        { 1, { 0x44, 0x01, 0x54 } },
+        { 7, { 0x44, 0x01, 0x54 } },
+    };
+    for (const auto& [fraction, colour] : cases)
+        EXPECT_EQ(scaleColour(fraction), colour) << fraction;
+}
+
+TEST(ShareScale, TextIsLightOnDarkShadesAndDarkOnLightOnes)
+{
+    const std::pair<Rgb, bool> cases[] = {
+        { scaleColour(1), true },
+        { scaleColour(0.8), true },
+        { scaleColour(0.5), false },
+        { scaleColour(0), false },
+        { { 255, 255, 255 }, false },
+        { { 0, 0, 0 }, true },
+    };
+    for (const auto& [colour, light] : cases)
+        EXPECT_EQ(wantsLightText(colour), light)
+            << int(colour.red) << "," << int(colour.green) << "," << int(colour.blue);
+}
+
+TEST(ShareScale, OnlyOccupiedCellsAreShadedTheLargestDarkest)
+{
+    EXPECT_TRUE(cellShades(scatterShares(Body {}.grid)).empty());
+    Body body { { 2, 3, "10" }, { 4, 5, "5" }, { 6, 7, "0" }, { 8, 9, "-3" }, { 9, 9, "x" } };
+    const auto shades = cellShades(scatterShares(body.grid));
+    ASSERT_EQ(shades.size(), 2u);
+    EXPECT_EQ(std::tie(shades[0].row, shades[0].col), std::tuple(2, 3));
+    EXPECT_EQ(shades[0].colour, scaleColour(1));
+    EXPECT_TRUE(shades[0].lightText);
+    EXPECT_EQ(std::tie(shades[1].row, shades[1].col), std::tuple(4, 5));
+    EXPECT_EQ(shades[1].colour, scaleColour(0.5));
+}
+
+} // namespace
+} // namespace quorin

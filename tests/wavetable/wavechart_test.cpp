@@ -1,0 +1,139 @@
+#include "wavetable/wavechart.h"
+#include "wavetable/wavefacts.h"
+#include "wavetable/wavegrid.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace quorin {
+namespace {
+
+// Wave rows of height, period and theory texts from row 1 down.
+GridModel table(std::initializer_list<std::array<const char*, 3>> rows)
+{
+    GridModel grid(kWaveGridRows, kWaveGridCols);
+    GridSetUp(grid);
+    int row = 1;
+    for (const auto& cells : rows) {
+        for (int col = 1; col <= 3; ++col)
+            grid.setText(row, col, cells[static_cast<std::size_t>(col - 1)]);
+        ++row;
+    }
+    return grid;
+}
+
+TEST(WaveFacts, FrequencyWavelengthAndSteepnessOfAWave)
+{
+    struct Case {
+        double height;
+        double period;
+        double w;
+        double length;
+        double steepness; // 0: none
+        bool breaking;
+    };
+    const Case cases[] = {
+        { 1, 10, 2 * 3.14159 * double(0.1f), 156.131, 156.131, false },
+        { 3, 3, 2 * 3.14159 * double(1 / 3.0f), 14.05179, 14.05179 / 3, true },
+        { 2.00735, 3, 2 * 3.14159 * double(1 / 3.0f), 14.05179, 14.05179 / 2.00735, false },
+        { 0, 5, 2 * 3.14159 * double(0.2f), 39.03275, 0, false },
+    };
+    for (const Case& c : cases) {
+        const auto facts = waveFacts(c.height, c.period);
+        ASSERT_TRUE(facts) << c.period;
+        EXPECT_DOUBLE_EQ(facts->circularFrequency, c.w) << c.period;
+        EXPECT_NEAR(facts->wavelength, c.length, 1e-9) << c.period;
+        EXPECT_NEAR(facts->steepness.value_or(0), c.steepness, 1e-9) << c.period;
+        EXPECT_EQ(facts->breaking(), c.breaking) << c.height;
+    }
+    EXPECT_FALSE(waveFacts(1, 0));
+    EXPECT_FALSE(waveFacts(1, -2));
+}
+
+TEST(WaveFacts, LineOfTheCurrentRow)
+{
+    const GridModel waves
+        = table({ { "1", "10", "1" }, { "3", "3", "2" }, { "2", "x", "1" }, { "", "5", "1" } });
+    const std::tuple<int, int, char, const char*> cases[] = {
+        { 1, 4, '.', "Wave 1: 0.628 rad/s, wavelength 156.13 m, steepness 1 in 156.1" },
+        { 1, 4, ',', "Wave 1: 0,628 rad/s, wavelength 156,13 m, steepness 1 in 156,1" },
+        { 2, 4, '.',
+            "Wave 2: 2.094 rad/s, wavelength 14.05 m, steepness 1 in 4.7 \u2014 steeper than 1 "
+            "in 7: this wave would break" },
+        { 3, 4, '.', "Wave 3: no period above 0" },
+        { 4, 4, '.', "Wave 4: 1.257 rad/s, wavelength 39.03 m, no height above 0" },
+        { 5, 4, '.', "Row 5 is not a wave row: the waves are rows 1 to 4" },
+        { 1, 0, '.', "Row 1 is not a wave row: the table holds no waves" },
+    };
+    for (const auto& [row, noOfWaves, decimal, line] : cases)
+        EXPECT_EQ(waveFactsLine(waves, row, noOfWaves, decimal), line) << row;
+}
+
+TEST(WaveChart, WavesOfRowsOneToNoOfWavesMarkedByTheory)
+{
+    // Theory 1 is linear, anything else Stokes fifth order; rows without a
+    // period or a height above 0 are left out and counted; row 6 is beyond NoOfWaves.
+    const GridModel waves = table({ { "1", "5", "1" }, { "4", "8", "2" }, { "", "6", "1" },
+        { "2", "7", "" }, { "1.5", "0", "1" }, { "9", "20", "1" } });
+    const WaveChart chart = waveChart(waves, 5, 22);
+    ASSERT_EQ(chart.waves.size(), 3u);
+    const std::tuple<int, ChartPoint, bool> drawn[]
+        = { { 1, { 5, 1 }, false }, { 2, { 8, 4 }, true }, { 4, { 7, 2 }, true } };
+    for (std::size_t i = 0; i < std::size(drawn); ++i) {
+        EXPECT_EQ(chart.waves[i].row, std::get<0>(drawn[i]));
+        EXPECT_EQ(chart.waves[i].point, std::get<1>(drawn[i]));
+        EXPECT_EQ(chart.waves[i].stokes, std::get<2>(drawn[i]));
+    }
+    EXPECT_EQ(chart.skipped, 2);
+    EXPECT_EQ(waveRowAt(chart, { 7, 2 }), 4);
+    EXPECT_FALSE(waveRowAt(chart, { 7, 3 }));
+    EXPECT_EQ(chartSummary(chart),
+        "3 waves: 1 linear, 2 Stokes fifth order; 0 steeper than 1 in 7; 2 wave rows without a "
+        "period or a height above 0 are not drawn");
+}
+
+TEST(WaveChart, AxesHoldTheWavesAndTheTheoryHeightInRoundSteps)
+{
+    // The axes end at 1, 2, 2.5 or 5 times a power of ten beyond a tenth
+    // more than the largest wave, never below the 3 m of the theory change.
+    const std::tuple<const char*, const char*, double, double, double, double> cases[] = {
+        { "1", "8", 10, 5, 2, 1 },
+        { "13.91", "14", 20, 20, 5, 5 },
+        { "35", "22", 25, 50, 5, 10 },
+        { "0.5", "2.5", 5, 5, 1, 1 },
+    };
+    for (const auto& [height, period, periodEnd, heightEnd, periodStep, heightStep] : cases) {
+        const WaveChart chart = waveChart(table({ { height, period, "1" } }), 1, 22);
+        EXPECT_EQ(chart.periodEnd, periodEnd) << period;
+        EXPECT_EQ(chart.heightEnd, heightEnd) << height;
+        EXPECT_EQ(chart.periodStep, periodStep) << period;
+        EXPECT_EQ(chart.heightStep, heightStep) << height;
+    }
+    const WaveChart empty = waveChart(table({}), 0, 22);
+    EXPECT_EQ(std::pair(empty.periodEnd, empty.heightEnd), std::pair(20.0, 5.0));
+}
+
+TEST(WaveChart, SteepnessCurvesRunFromTheOriginToWhereTheyLeaveTheChart)
+{
+    const GridModel waves = table({ { "1", "8", "1" } }); // axes to 10 s and 5 m
+    const std::tuple<double, double, double> cases[] = {
+        { 22, std::sqrt(5 * 22 / 1.56131), 5 }, // leaves through the top
+        { 100, 10, 1.56131 * 100 / 100 }, // leaves through the right
+    };
+    for (const auto& [n, lastPeriod, lastHeight] : cases) {
+        const WaveChart chart = waveChart(waves, 1, n);
+        ASSERT_FALSE(chart.steepnessCurve.empty());
+        EXPECT_EQ(chart.steepnessCurve.front(), (ChartPoint { 0, 0 }));
+        EXPECT_NEAR(chart.steepnessCurve.back().period, lastPeriod, 1e-9) << n;
+        EXPECT_NEAR(chart.steepnessCurve.back().height, lastHeight, 1e-9) << n;
+        for (const ChartPoint& p : chart.steepnessCurve)
+            EXPECT_NEAR(p.height * n, 1.56131 * p.period * p.period, 1e-9);
+        EXPECT_NEAR(chart.breakingCurve.back().height, 5, 1e-9);
+    }
+    EXPECT_TRUE(waveChart(waves, 1, 0).steepnessCurve.empty());
+}
+
+} // namespace
+} // namespace quorin
