@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# A long check by hand (not in CI): quorin-batch create, append and scatter
-# on random inputs for SECONDS (default 600) under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Every run must end with status 0, 1 or 2 and
-# no sanitizer report:   scripts/soak.sh [SECONDS]
+# A long check by hand (not in CI): quorin-batch create, append (some of
+# them dry runs) and scatter on random inputs for SECONDS (default 600) under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Every run must end with
+# status 0, 1 or 2 and no sanitizer report:   scripts/soak.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
@@ -51,6 +51,7 @@ while [ $SECONDS -lt $end ]; do
         for ((k = RANDOM % 6; k > 0; k--)); do
             args+=("$(pick "${options[@]}")" "$(pick "${texts[@]}")")
         done
+        if [ $((RANDOM % 4)) -eq 0 ]; then args+=(--dry-run); fi
     fi
     [ "${args[0]}" = append ] || [ $((RANDOM % 3)) -ne 0 ] || rm -f JKT.BRSF JKT.DFS
     status=0
