@@ -25,30 +25,6 @@ const Choice* findChoice(const InputField& field, std::string_view name)
     return found == field.choices.end() ? nullptr : &*found;
 }
 
-// What follows the option's name in --help and in usage errors.
-std::string valuePlaceholder(const InputField& field)
-{
-    switch (field.kind) {
-    case InputKind::Text:
-        return "TEXT";
-    case InputKind::WaveFile:
-        return "FILE";
-    case InputKind::DefaultWaves:
-        return "N,MIN,MAX,STEEP";
-    case InputKind::OnOff:
-        return "on|off";
-    case InputKind::Switch:
-        return "";
-    case InputKind::Choice: {
-        std::string names;
-        for (const Choice& choice : field.choices)
-            names += (names.empty() ? "" : "|") + std::string(choice.name);
-        return names;
-    }
-    }
-    return "";
-}
-
 // The cells of a line of a wave file: split at TAB or, on a line without a
 // TAB, at runs of spaces (leading and trailing spaces ignored).
 std::vector<std::string> waveCells(const std::string& line)
@@ -162,7 +138,7 @@ Result<std::string> optionValue(const InputField& field, const std::string& name
                                                              : value == "on" || value == "off";
     if ((field.kind == InputKind::Choice || field.kind == InputKind::OnOff) && !choiceKnown)
         return fail(
-            "the option --" + name + " takes " + valuePlaceholder(field) + ", not '" + value + "'");
+            "the option --" + name + " takes " + field.valueForm() + ", not '" + value + "'");
     if (field.option == "description" && characterCount(value) > kDescriptionLimit)
         return fail("the description holds more than 30 characters");
     if (field.kind == InputKind::DefaultWaves && !splitDefaultWaves(value))
@@ -325,9 +301,7 @@ std::string batchHelpText()
                        "file is not read\n\n"
                        "Inputs, applied in this order after the start:\n";
     for (const InputField& field : inputFields()) {
-        const std::string value = valuePlaceholder(field);
-        const std::string prefix = field.kind == InputKind::Switch ? "  --[no-]" : "  --";
-        std::string left = prefix + std::string(field.option) + (value.empty() ? "" : " " + value);
+        std::string left = "  " + field.batchUsage();
         left.resize(std::max<std::size_t>(left.size() + 2, 46), ' ');
         const std::string named = field.name().empty() ? "" : quotedName(field) + ": ";
         text += left + named + std::string(field.help) + "\n";

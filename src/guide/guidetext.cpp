@@ -1,6 +1,7 @@
 #include "guide/guidetext.h"
 
 #include "common/qt/widgethelpers.h"
+#include "run/directions.h"
 #include "run/inputtable.h"
 
 #include <QFile>
@@ -12,32 +13,14 @@ namespace quorin {
 
 namespace {
 
-// Where the guide takes the paragraphs of the main view's inputs.
+// Where the guide takes what the tables of inputs and directions give.
 constexpr QLatin1StringView kInputsMark("<!-- inputs of the main view -->");
+constexpr QLatin1StringView kDirectionsMark("<!-- direction options -->");
+constexpr QLatin1StringView kOptionsMark("<!-- options of the inputs -->");
 
 QString escaped(std::string_view text)
 {
     return qs(text).toHtmlEscaped();
-}
-
-// How quorin-batch sets an input.
-QString batchUse(const InputField& field)
-{
-    const QString option = escaped(field.option);
-    switch (field.kind) {
-    case InputKind::Switch:
-        return QStringLiteral("<code>--%1</code> or <code>--no-%1</code>").arg(option);
-    case InputKind::OnOff:
-        return QStringLiteral("<code>--%1 on|off</code>").arg(option);
-    case InputKind::Choice: {
-        QStringList names;
-        for (const Choice& choice : field.choices)
-            names << escaped(choice.name);
-        return QStringLiteral("<code>--%1 %2</code>").arg(option, names.join(QLatin1Char('|')));
-    }
-    default:
-        return QStringLiteral("<code>--%1 TEXT</code>").arg(option);
-    }
 }
 
 // The paragraphs of the main view's inputs under the headings of their frames.
@@ -56,8 +39,49 @@ QString inputParagraphs()
                 continue;
             html += QStringLiteral("<p id=\"%1\"><b>%2</b> %3 In quorin-batch: %4.</p>\n")
                         .arg(GuideText::anchorOf(QStringLiteral("frmMain"), qs(field.objectName)),
-                            escaped(field.name()), escaped(field.help), batchUse(field));
+                            escaped(field.name()), escaped(field.help),
+                            QStringLiteral("<code>%1</code>").arg(escaped(field.batchUsage())));
         }
+    }
+    return html;
+}
+
+// The options of "Number of Directions" and the angles of their directions.
+QString directionTable()
+{
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
+                                  "<tr><th>Option</th><th>quorin-batch</th><th>Directions</th>"
+                                  "<th>Angles before the start direction is added</th></tr>\n");
+    for (const DirectionOption& option : kDirectionOptions) {
+        QStringList angles;
+        for (int k = 0; k < option.count; ++k)
+            angles << QString::number(k * option.step);
+        html += QStringLiteral(
+            "<tr><td>%1</td><td><code>%2</code></td><td>%3</td><td>%4</td></tr>\n")
+                    .arg(escaped(option.caption), escaped(option.name))
+                    .arg(option.count)
+                    .arg(angles.join(QStringLiteral(", ")));
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// A row of quorin-batch's table of options for each input, in the order
+// they are applied.
+QString optionRows()
+{
+    QString html;
+    for (const InputField& field : inputFields()) {
+        const QString anchor = field.kind == InputKind::WaveFile ? QStringLiteral("wave-table")
+            : field.kind == InputKind::DefaultWaves
+            ? QStringLiteral("default-waves")
+            : GuideText::anchorOf(QStringLiteral("frmMain"), qs(field.objectName));
+        const QString frame = field.frame.empty()
+            ? QString()
+            : QStringLiteral(" of \"%1\"").arg(escaped(field.frame));
+        html += QStringLiteral(
+            "<tr><td><code>%1</code></td><td><a href=\"#%2\">%3</a>%4: %5</td></tr>\n")
+                    .arg(escaped(field.batchUsage()), anchor, escaped(field.name()), frame,
+                        escaped(field.help));
     }
     return html;
 }
@@ -70,6 +94,8 @@ GuideText::GuideText()
     if (file.open(QIODevice::ReadOnly))
         html_ = QString::fromUtf8(file.readAll());
     html_.replace(kInputsMark, inputParagraphs());
+    html_.replace(kDirectionsMark, directionTable());
+    html_.replace(kOptionsMark, optionRows());
 
     // Every control paragraph stands on a line of its own.
     const QRegularExpression paragraphs(QStringLiteral("<p id=\"([^\"]+)\">.*?</p>"));

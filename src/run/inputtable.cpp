@@ -195,6 +195,36 @@ std::string InputField::name() const
     return shown;
 }
 
+std::string InputField::valueForm() const
+{
+    switch (kind) {
+    case InputKind::Text:
+        return "TEXT";
+    case InputKind::WaveFile:
+        return "FILE";
+    case InputKind::DefaultWaves:
+        return "N,MIN,MAX,STEEP";
+    case InputKind::OnOff:
+        return "on|off";
+    case InputKind::Switch:
+        return "";
+    case InputKind::Choice: {
+        std::string names;
+        for (const Choice& choice : choices)
+            names += (names.empty() ? "" : "|") + std::string(choice.name);
+        return names;
+    }
+    }
+    return "";
+}
+
+std::string InputField::batchUsage() const
+{
+    const std::string value = valueForm();
+    return (kind == InputKind::Switch ? "--[no-]" : "--") + std::string(option)
+        + (value.empty() ? "" : " " + value);
+}
+
 std::span<const InputField> inputFields()
 {
     return kFields;

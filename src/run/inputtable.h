@@ -50,6 +50,11 @@ struct InputField {
     // The name screen readers and messages use: the caption without its
     // ampersand and trailing spaces, or the accessible name given.
     std::string name() const;
+    // The form of quorin-batch's value: "TEXT", "on|off", the choices' names
+    // joined by "|"; "" for a switch, which takes none.
+    std::string valueForm() const;
+    // How quorin-batch sets it: "--damping TEXT", "--[no-]static-only".
+    std::string batchUsage() const;
 };
 
 // Every input, in the order quorin-batch applies its options.
