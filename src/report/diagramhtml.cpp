@@ -1,5 +1,6 @@
 #include "report/diagramhtml.h"
 
+#include "report/diagramtable.h"
 #include "report/htmltext.h"
 
 #include <cstdio>
@@ -15,62 +16,47 @@ std::string hexColour(const Rgb& colour)
     return text;
 }
 
-std::string shadedCell(const ShadedCell& cell)
+std::string cellHtml(const ShadedCell& cell, std::string_view attributes)
 {
-    if (!cell.shade)
-        return html::element("td", cell.text, R"( align="right")");
-    const std::string colour = hexColour(*cell.shade);
-    const std::string attributes = R"( align="right" bgcolor=")" + colour
-        + R"(" style="background-color:)" + colour
-        + ";color:" + (cell.lightText ? "#ffffff" : "#000000") + R"(")";
-    return html::element("td", cell.text, attributes);
+    std::string more(attributes);
+    if (cell.shade) {
+        const std::string colour = hexColour(*cell.shade);
+        more += R"( bgcolor=")" + colour + R"(" style="background-color:)" + colour
+            + ";color:" + (cell.lightText ? "#ffffff" : "#000000") + R"(")";
+    }
+    return html::element(cell.heading ? "th" : "td", cell.text, more);
 }
 
-// The file and the diagram's facts, side by side.
-std::string facts(const DiagramReport& diagram)
+// widths: each column's share of the table, or none; right: numbers, lined up on the right.
+std::string tableHtml(const CellTable& table, std::string_view attributes,
+    const std::vector<std::string>& widths, bool right)
 {
-    std::vector<std::string> captions { "File" };
-    std::vector<std::string> values { diagram.file };
-    for (const ReportLine& fact : diagram.facts) {
-        captions.push_back(fact.caption);
-        values.push_back(fact.value + (fact.unit.empty() ? "" : " " + fact.unit));
+    std::string out = "<table" + std::string(attributes) + std::string(html::kTable) + ">\n";
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        out += r == 0 ? "<thead><tr>" : "<tr>";
+        for (std::size_t c = 0; c < table[r].size(); ++c) {
+            std::string more = right ? R"( align="right")" : "";
+            if (r == 0 && c < widths.size())
+                more += R"( width=")" + widths[c] + "\"";
+            out += cellHtml(table[r][c], more);
+        }
+        out += r == 0 ? "</tr></thead>\n" : "</tr>\n";
     }
-    return "<table class=\"facts\"" + std::string(html::kTable) + ">\n<thead>"
-        + html::row(captions, "th", "l") + "</thead>\n" + html::row(values, "td", "l")
-        + "</table>\n";
+    return out + "</table>\n";
 }
 
 } // namespace
 
 std::string diagramHtml(const DiagramReport& diagram)
 {
-    std::string out = html::element("h2", "Scatter diagram, " + diagram.title) + "\n"
-        + facts(diagram) + "<p></p>\n<table class=\"diagram\" width=\"100%\""
-        + std::string(html::kTable) + ">\n<thead>";
     // Columns of one width, whatever they hold, so that the eye runs straight down them.
-    const auto column = [](std::string_view text, std::string_view width) {
-        return html::element("th", text, R"( align="right" width=")" + std::string(width) + "\"");
-    };
-    out += "<tr>" + column("Hs (m) \\ Tp (s)", "10%");
-    for (const std::string& period : diagram.periods)
-        out += column(period, "4.5%");
-    out += column("Total", "9%") + "</tr>\n</thead>\n";
-    for (std::size_t r = 0; r < diagram.cells.size(); ++r) {
-        out += "<tr>" + html::element("th", diagram.heights[r], R"( align="right")");
-        for (const ShadedCell& cell : diagram.cells[r])
-            out += shadedCell(cell);
-        out += html::element("th", diagram.rowTotals[r], R"( align="right")") + "</tr>\n";
-    }
-    std::vector<std::string> totals { "Total" };
-    totals.insert(totals.end(), diagram.columnTotals.begin(), diagram.columnTotals.end());
-    totals.push_back(diagram.cellTotal);
-    out += html::row(totals, "th", "lr") + "</table>\n";
-    return out
-        + html::element("p",
-            "Cells hold occurrences; each occupied cell is shaded by its share of the diagram, "
-            "from light yellow for the fewest occurrences to dark violet for the most.",
-            R"( class="note")")
-        + "\n";
+    std::vector<std::string> widths { "10%" };
+    widths.insert(widths.end(), diagram.periods.size(), "4.5%");
+    widths.push_back("9%");
+    return html::element("h2", diagramHeading(diagram)) + "\n"
+        + tableHtml(diagramFacts(diagram), "", {}, false) + "<p></p>\n"
+        + tableHtml(diagramCells(diagram), R"( class="diagram" width="100%")", widths, true)
+        + html::element("p", shadingNote(), R"( class="note")") + "\n";
 }
 
 std::string diagramListHtml(const std::vector<DiagramReport>& diagrams)
@@ -79,15 +65,16 @@ std::string diagramListHtml(const std::vector<DiagramReport>& diagrams)
         return html::element(
                    "p", "The run has no directions and no direction has a scatter diagram file.")
             + "\n";
-    std::string out = "<table" + std::string(html::kTable) + ">\n<thead>"
-        + html::row({ "Direction", "File", "Diagram" }, "th", "l") + "</thead>\n";
+    std::string out = "<ul>\n";
     for (const DiagramReport& diagram : diagrams) {
-        const char* const words[]
-            = { "Shown on a page of its own at the end of the report.", "Missing. ", "Damaged. " };
-        const std::string state = words[static_cast<int>(diagram.state)] + diagram.note;
-        out += html::row({ diagram.title, diagram.file, state }, "td", "l");
+        const char* const states[]
+            = { "shown on a page of its own at the end of the report.", "missing. ", "damaged. " };
+        out += html::element("li",
+                   diagram.title + ", " + diagram.file + ": "
+                       + states[static_cast<int>(diagram.state)] + diagram.note)
+            + "\n";
     }
-    return out + "</table>\n";
+    return out + "</ul>\n";
 }
 
 } // namespace quorin

@@ -61,8 +61,8 @@ DiagramReport readDiagram(
     diagram.file = fileName(scatterFileName(modelName, boxes.direction));
     if (!ReadScatter(store, context)) {
         diagram.state = DiagramReport::State::Damaged;
-        diagram.note = "The file " + diagram.file + " could not be read (" + prompter.told
-            + "): open direction " + boxes.direction
+        diagram.note = "It could not be read (" + prompter.told + "): open direction "
+            + boxes.direction
             + " in the scatter diagram editor, correct the diagram and save it again.";
         return diagram;
     }
@@ -91,8 +91,7 @@ std::vector<DiagramReport> reportDiagrams(const std::string& modelName, int dire
             diagram = readDiagram(modelName, d, files, decimal);
         } else if (ofRun) {
             diagram.file = fileName(path);
-            diagram.note = "There is no file " + diagram.file + ": open direction "
-                + std::to_string(d)
+            diagram.note = "Open direction " + std::to_string(d)
                 + " in the scatter diagram editor, enter its diagram and save it.";
         } else {
             continue;

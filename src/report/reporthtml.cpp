@@ -1,6 +1,8 @@
 #include "report/reporthtml.h"
 
+#include "mainform/runchanges.h"
 #include "report/diagramhtml.h"
+#include "report/diagramtable.h"
 #include "report/htmltext.h"
 #include "wavetable/chartkey.h"
 
@@ -78,7 +80,7 @@ std::string filesHtml(const CreatePreview& files)
     if (!files.stop.empty())
         return out + html::element("p", files.stop) + "\n";
     out += html::element("p",
-               "Create would write " + std::to_string(files.count) + " files in the folder "
+               "Create would write " + withThousands(files.count) + " files in the folder "
                    + files.folder + " (a file elsewhere is named with its folder):")
         + "\n<table" + std::string(html::kTable) + ">\n<thead>"
         + html::row({ "File", "To", "Files" }, "th", "llr") + "</thead>\n";
@@ -102,29 +104,26 @@ ReportHtml reportHtml(const RunReport& report, std::string_view chartSource)
 {
     ReportHtml out;
     out.title = report.title;
-    std::string first = html::element("h1", report.title) + "\n" + html::element("p", report.made)
-        + "\n" + inputsHtml(report) + wavesHtml(report, chartSource)
+    out.body = html::element("h1", report.title) + "\n" + html::element("p", report.made) + "\n"
+        + inputsHtml(report) + wavesHtml(report, chartSource)
         + html::element("h2", "Scatter diagrams") + "\n" + diagramListHtml(report.diagrams)
         + filesHtml(report.files);
-    out.sections.push_back({ std::move(first), false });
-    for (const DiagramReport& diagram : report.diagrams)
-        if (diagram.state == DiagramReport::State::Shown)
-            out.sections.push_back({ diagramHtml(diagram), true });
+    for (const DiagramReport* diagram : shownDiagrams(report))
+        out.diagrams.push_back(diagramHtml(*diagram));
     return out;
 }
 
-std::string ReportHtml::sectionDocument(std::size_t index) const
+std::string ReportHtml::bodyDocument() const
 {
-    return documentOf(title, sections.at(index).body);
+    return documentOf(title, body);
 }
 
 std::string ReportHtml::document() const
 {
-    std::string body;
-    for (std::size_t i = 0; i < sections.size(); ++i)
-        body
-            += i == 0 ? sections[i].body : "<div class=\"page\">\n" + sections[i].body + "</div>\n";
-    return documentOf(title, body);
+    std::string all = body;
+    for (const std::string& diagram : diagrams)
+        all += "<div class=\"page\">\n" + diagram + "</div>\n";
+    return documentOf(title, all);
 }
 
 std::string pageFooter(const RunReport& report, int page, int pages)

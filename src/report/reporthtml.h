@@ -9,23 +9,18 @@
 
 namespace quorin {
 
-// A run of pages of the report. A PDF starts each on a new page, in its own
-// orientation; the web page shows them one after another (and prints each
-// diagram on a page of its own).
-struct ReportSection {
-    std::string body; // the HTML inside <body>
-    bool landscape = false;
-};
-
-// The report in HTML as web browsers and Qt's rich text both read it.
+// The report in HTML as web browsers and Qt's rich text both read it: the
+// inputs, the waves, the list of diagrams and the files, then a page for
+// each diagram shown.
 struct ReportHtml {
     std::string title;
-    std::vector<ReportSection> sections;
+    std::string body; // the HTML inside <body>, before the diagrams' pages
+    std::vector<std::string> diagrams; // each shown diagram's page
 
-    // The web page: every section in one document.
+    // The web page: all of it in one document, each diagram printed on a page of its own.
     std::string document() const;
-    // One section as a document of its own.
-    std::string sectionDocument(std::size_t index) const;
+    // What comes before the diagrams, as a document of its own.
+    std::string bodyDocument() const;
 };
 
 // The wave chart's picture, in pixels of a screen of 96 dots an inch.

@@ -39,11 +39,14 @@ struct WaveLine {
     bool breaking = false; // steeper than 1 in 7
 };
 
+// A cell of a table: a diagram's cell shaded by its share, or a heading.
 struct ShadedCell {
     std::string text; // empty for no occurrences
-    std::optional<Rgb> shade;
+    std::optional<Rgb> shade = {};
     bool lightText = false;
+    bool heading = false;
 };
+using CellTable = std::vector<std::vector<ShadedCell>>;
 
 // The scatter diagram of one direction, as the scatter diagram editor reads its file.
 struct DiagramReport {
@@ -56,7 +59,7 @@ struct DiagramReport {
     std::vector<ReportLine> facts; // scaling factor, period in years, total, cycles per year
     std::vector<std::string> heights; // row headings, m
     std::vector<std::string> periods; // column headings, s
-    std::vector<std::vector<ShadedCell>> cells; // a row of cells for each height
+    CellTable cells; // a row of cells for each height
     std::vector<std::string> rowTotals;
     std::vector<std::string> columnTotals;
     std::string cellTotal;

@@ -1,5 +1,6 @@
 #include "report/qt/qtreportrenderer.h"
 
+#include "report/diagramtable.h"
 #include "report/qt/chartpicture.h"
 #include "report/qt/pdfpages.h"
 #include "report/reporthtml.h"
@@ -33,8 +34,8 @@ Result<std::string> QtReportRenderer::render(const RunReport& report, ReportForm
     const QImage chart = chartPicture(report.chart, report.steepnessName, kChartScale);
     if (format == ReportFormat::Html)
         return reportHtml(report, pngDataUrl(chart)).document();
-    const QByteArray pdf = pdfPages(reportHtml(report, kChartResource), chart,
-        [&report](int page, int pages) { return pageFooter(report, page, pages); });
+    const QByteArray pdf = pdfPages(reportHtml(report, kChartResource), shownDiagrams(report),
+        chart, [&report](int page, int pages) { return pageFooter(report, page, pages); });
     return pdf.toStdString();
 }
 
