@@ -7,17 +7,15 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/benchmarks/report_benchmark [repeats]
 
-#include "common/linewriter.h"
+#include "benchplatform.h"
 #include "mainform/commands.h"
 #include "report/makereport.h"
 #include "report/qt/qtreportrenderer.h"
-#include "wavetable/wavegrid.h"
 
 #include <QGuiApplication>
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -30,29 +28,9 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-class YesPrompter : public quorin::Prompter {
-public:
-    Answer ask(const std::string&, Buttons buttons, Icon, const std::string&) override
-    {
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
-
-class FixedClock : public quorin::Clock {
-public:
-    std::string shortDate() const override { return "06/12/2026"; }
-    std::string timeOfDay() const override { return "09:05:07"; }
-};
-
 double Seconds(Clock::time_point since)
 {
     return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // A diagram whose cells are all occupied, each with a number of its own.
@@ -84,14 +62,7 @@ int main(int argc, char* argv[])
     for (int d = 1; d <= 12; ++d)
         WriteDiagram(model / ("JKT.DBS" + std::to_string(d)), d);
 
-    quorin::GridModel waves(quorin::kWaveGridRows, quorin::kWaveGridCols);
-    quorin::GridSetUp(waves);
-    for (int r = 1; r <= 100; ++r) {
-        const double period = 3.0 + 0.2 * r;
-        waves.setText(r, 1, std::to_string(period * period * 1.56131 / 22));
-        waves.setText(r, 2, std::to_string(period));
-        waves.setText(r, 3, r % 3 ? "1" : "2");
-    }
+    const quorin::GridModel waves = bench::HundredWaves();
     quorin::MainInputs inputs;
     inputs.directionOption = 7; // 12
     inputs.batchFile = (model / "JKT.BRSF").string();
@@ -99,13 +70,13 @@ int main(int argc, char* argv[])
     setup.ModelName = (model / "JKT").string();
     setup.WaveSteepness = 22;
     quorin::DiskFiles disk;
-    FixedClock clock;
+    bench::FixedClock clock;
     const quorin::QtReportRenderer renderer;
 
     bool met = true;
     for (const char* folder : { "without the run's files", "after a Create" }) {
         if (folder[0] == 'a') {
-            YesPrompter prompter;
+            bench::YesPrompter prompter;
             quorin::RunSetup created = setup;
             if (!quorin::createCommand(inputs, waves, created, { prompter, disk, clock, '.' }))
                 return 1;
@@ -131,13 +102,13 @@ int main(int argc, char* argv[])
                 *bytes = fs::file_size(model / name);
             }
         }
-        const double pdfTotal = Median(content) + Median(pdf);
-        const double htmlTotal = Median(content) + Median(html);
+        const double pdfTotal = bench::Median(content) + bench::Median(pdf);
+        const double htmlTotal = bench::Median(content) + bench::Median(html);
         std::printf("%s (median of %d):\n  content %.1f ms\n  PDF  %.1f ms drawn and written, "
                     "%zu bytes: %.1f ms in all\n  HTML %.1f ms drawn and written, %zu bytes: "
                     "%.1f ms in all\n",
-            folder, repeats, Median(content) * 1e3, Median(pdf) * 1e3, pdfBytes, pdfTotal * 1e3,
-            Median(html) * 1e3, htmlBytes, htmlTotal * 1e3);
+            folder, repeats, bench::Median(content) * 1e3, bench::Median(pdf) * 1e3, pdfBytes,
+            pdfTotal * 1e3, bench::Median(html) * 1e3, htmlBytes, htmlTotal * 1e3);
         met = met && pdfTotal < 1 && htmlTotal < 1;
     }
     std::printf("goal, each report under 1 s: %s\n", met ? "met" : "NOT MET");
