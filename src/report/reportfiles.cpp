@@ -4,6 +4,7 @@
 #include "mainform/commands.h"
 #include "report/quietprompter.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quorin {
@@ -34,11 +35,14 @@ std::string shown(const fs::path& path, const fs::path& folder)
 
 std::string stopText(const Failure& failure, const std::string& told)
 {
-    const std::string& message = failure.message.empty() ? told : failure.message;
-    std::string text = "Create would stop with \"" + message.substr(0, message.find('\r')) + "\"";
+    std::string message = failure.message.empty() ? told : failure.message;
+    message.resize(std::min(message.find('\r'), message.size()));
+    if (message.ends_with('.'))
+        message.pop_back();
     if (!failure.file.empty())
-        text += " (" + failure.file + ")";
-    return text + " and write no file. Correct what it names and make the report again.";
+        message += " (" + failure.file + ")";
+    return "Create would stop here and write no file: " + message
+        + ". Correct what it names and make the report again.";
 }
 
 } // namespace
