@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <numeric>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -21,14 +22,16 @@ Table TableAfter(
     const std::string& html, const std::string& heading, const std::string& opening = "<table")
 {
     const std::size_t start = html.find(opening, html.find(heading));
-    const std::string table = html.substr(start, html.find("</table>", start) - start);
-    static const std::regex row("<tr>(.*?)</tr>"), cell("<t[dh][^>]*>([^<]*)</t[dh]>");
+    const std::size_t end = html.find("</table>", start);
     Table rows;
-    for (std::sregex_iterator r(table.begin(), table.end(), row), end; r != end; ++r) {
-        const std::string text = (*r)[1];
+    for (std::size_t row = html.find("<tr>", start); row < end; row = html.find("<tr>", row + 1)) {
         rows.emplace_back();
-        for (std::sregex_iterator c(text.begin(), text.end(), cell); c != end; ++c)
-            rows.back().push_back((*c)[1]);
+        const std::size_t rowEnd = html.find("</tr>", row);
+        for (std::size_t cell = html.find("<t", row + 4); cell < rowEnd;
+             cell = html.find("<t", cell + 1)) {
+            const std::size_t text = html.find('>', cell) + 1;
+            rows.back().push_back(html.substr(text, html.find("</t", text) - text));
+        }
     }
     return rows;
 }
@@ -36,10 +39,20 @@ Table TableAfter(
 // The numbers of a text, in order.
 std::vector<double> Numbers(const std::string& text)
 {
-    static const std::regex number(R"(-?\d*\.?\d+(E[-+]\d+)?)");
     std::vector<double> found;
-    for (std::sregex_iterator n(text.begin(), text.end(), number), end; n != end; ++n)
-        found.push_back(std::stod(n->str()));
+    for (const char* at = text.c_str(); *at != 0;) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(at[0]));
+        const bool signOrPoint = (at[0] == '-' || at[0] == '.')
+            && (std::isdigit(static_cast<unsigned char>(at[1]))
+                || (at[1] == '.' && std::isdigit(static_cast<unsigned char>(at[2]))));
+        if (!digit && !signOrPoint) {
+            ++at;
+            continue;
+        }
+        char* end = nullptr;
+        found.push_back(std::strtod(at, &end));
+        at = end;
+    }
     return found;
 }
 
