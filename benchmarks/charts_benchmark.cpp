@@ -8,6 +8,7 @@
 
 #include "common/qt/core/qtplatform.h"
 #include "common/qt/gridview.h"
+#include "common/qt/qtfilechooser.h"
 #include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
 #include "mainform/wavechartpanel.h"
@@ -105,7 +106,8 @@ int main(int argc, char* argv[])
     quorin::DiskFiles files;
     const quorin::QtClock clock;
     const quorin::QtNumberFormat numberFormat;
-    const quorin::Platform platform { prompter, clipboard, files, clock, numberFormat };
+    quorin::QtFileChooser chooser;
+    const quorin::Platform platform { prompter, clipboard, files, clock, numberFormat, chooser };
 
     quorin::GridEdit store;
     quorin::frmEditGrid editor(store, { "BENCH", "3" }, platform);

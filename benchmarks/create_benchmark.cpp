@@ -8,11 +8,11 @@
 //
 //   build/benchmarks/create_benchmark [repeats]
 
+#include "benchplatform.h"
 #include "common/comparingfiles.h"
 #include "common/gridmodel.h"
 #include "mainform/commands.h"
 #include "mainform/runchanges.h"
-#include "wavetable/wavegrid.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -30,27 +30,11 @@
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
+using bench::FixedClock;
+using bench::Median;
+using bench::YesPrompter;
+
 namespace {
-
-class YesPrompter : public quorin::Prompter {
-public:
-    Answer ask(const std::string&, Buttons buttons, Icon, const std::string&) override
-    {
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
-
-class FixedClock : public quorin::Clock {
-public:
-    std::string shortDate() const override { return "06/12/2026"; }
-    std::string timeOfDay() const override { return "09:05:07"; }
-};
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 std::vector<std::pair<std::string, std::string>> ReadAll(const fs::path& dir)
 {
@@ -92,14 +76,7 @@ int main(int argc, char* argv[])
     fs::create_directories(floor);
     std::ofstream(model / "JKT.WAV").close();
 
-    quorin::GridModel waves(quorin::kWaveGridRows, quorin::kWaveGridCols);
-    quorin::GridSetUp(waves);
-    for (int r = 1; r <= 100; ++r) {
-        const double period = 3.0 + 0.2 * r;
-        waves.setText(r, 1, std::to_string(period * period * 1.56131 / 22));
-        waves.setText(r, 2, std::to_string(period));
-        waves.setText(r, 3, r % 3 ? "1" : "2");
-    }
+    const quorin::GridModel waves = bench::HundredWaves();
     quorin::MainInputs inputs;
     inputs.directionOption = 7;
     inputs.batchFile = (model / "JKT.BRSF").string();

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6
           libgtest-dev googletest
-          fonts-dejavu-core xvfb xauth xclip "$@")
+          fonts-dejavu-core poppler-utils xvfb xauth xclip "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -58,4 +58,10 @@ if [ ! -s "$work/DEMO.BRSF" ]; then
     echo "The installed quorin-batch create wrote no batch control file"
     exit 1
 fi
-echo "The installed package runs: quorin-batch create wrote DEMO.BRSF"
+# The report draws with the fonts and the offscreen platform the package brings.
+(cd "$work" && /usr/bin/quorin-batch report --files1 "$work" --out DEMO-report.pdf)
+if [ "$(head -c 5 "$work/DEMO-report.pdf")" != "%PDF-" ]; then
+    echo "The installed quorin-batch report wrote no PDF"
+    exit 1
+fi
+echo "The installed package runs: quorin-batch create wrote DEMO.BRSF, report DEMO-report.pdf"

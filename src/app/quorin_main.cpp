@@ -1,4 +1,5 @@
 #include "common/qt/core/qtplatform.h"
+#include "common/qt/qtfilechooser.h"
 #include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
 #include "mainform/startup.h"
@@ -74,8 +75,10 @@ int main(int argc, char* argv[])
     quorin::QtViewSettings viewSettings;
     quorin::Session session;
 
-    quorin::frmMain window(session, { prompter, clipboard, files, clock, numberFormat });
+    quorin::QtFileChooser chooser;
+    quorin::frmMain window(session, { prompter, clipboard, files, clock, numberFormat, chooser });
     prompter.setParent(&window);
+    chooser.setParent(&window);
     window.keepViewState(viewSettings);
     window.open(quorin::readStartupDirectories(
         store, optionValue(parser, files1), optionValue(parser, files2)));

@@ -1,6 +1,7 @@
 #include "batch/batchoptions.h"
 
 #include "common/textfile.h"
+#include "report/reportoutput.h"
 #include "run/inputtable.h"
 #include "wavetable/defaultwavesinput.h"
 #include "wavetable/wavegrid.h"
@@ -147,9 +148,30 @@ Result<std::string> optionValue(const InputField& field, const std::string& name
     return value;
 }
 
+// The report needs its file, and writes nothing else: no question to answer, no dry run.
+Result<void> checkReportOptions(const BatchOptions& options)
+{
+    if (options.command != BatchOptions::Command::Report) {
+        if (options.out)
+            return fail("the option --out goes with report only");
+        return {};
+    }
+    if (!options.out)
+        return fail("report needs --out FILE, a file name ending in .pdf or .html");
+    if (!reportFormatOf(*options.out))
+        return fail("the option --out takes a file name ending in .pdf or .html, not '"
+            + *options.out + "'");
+    if (options.overwrite || options.dryRun)
+        return fail(std::string("the option --") + (options.overwrite ? "overwrite" : "dry-run")
+            + " does not go with report, which replaces its own file and no other");
+    return {};
+}
+
 // Scatter takes its own options and none of the inputs; create and append take none of scatter's.
 Result<void> checkCommandOptions(const BatchOptions& options)
 {
+    if (auto report = checkReportOptions(options); !report)
+        return report;
     if (options.command != BatchOptions::Command::Scatter) {
         if (options.scatter.any())
             return fail("the options --steepness, --import, --scaling and --years go with "
@@ -187,6 +209,8 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
                 result.command = BatchOptions::Command::Append;
             else if (arg == "scatter")
                 result.command = BatchOptions::Command::Scatter;
+            else if (arg == "report")
+                result.command = BatchOptions::Command::Report;
             else
                 return fail("unknown command '" + arg + "'");
             continue;
@@ -210,10 +234,12 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
             result.dryRun = true;
             continue;
         }
-        if (name == "model" || name == "files1") {
+        if (name == "model" || name == "files1" || name == "out") {
             if (!inlineValue && i + 1 >= args.size())
                 return fail("the option --" + name + " needs a value");
-            (name == "model" ? result.model : result.files1)
+            (name == "model"        ? result.model
+                    : name == "out" ? result.out
+                                    : result.files1)
                 = inlineValue ? *inlineValue : args[++i];
             continue;
         }
@@ -232,7 +258,7 @@ Result<BatchOptions> parseBatchOptions(const std::vector<std::string>& args)
         result.values.insert_or_assign(std::string(field->option), *value);
     }
     if (result.command == BatchOptions::Command::None)
-        return fail("no command given (create, append or scatter)");
+        return fail("no command given (create, append, scatter or report)");
     if (auto scatter = checkCommandOptions(result); !scatter)
         return std::unexpected(scatter.error());
     return result;
@@ -285,9 +311,15 @@ std::string batchHelpText()
                        "       quorin-batch scatter DIRECTION [MODEL] [--steepness]\n"
                        "       quorin-batch scatter DIRECTION [MODEL] --import FILE "
                        "[--scaling TEXT] [--years TEXT] [--overwrite]\n"
+                       "       quorin-batch report [MODEL] [INPUTS] --out FILE.pdf|FILE.html\n"
                        "       quorin-batch --help | -h | help | --version\n\n"
                        "Runs Create or Append of the main view, or Open or Save of the scatter "
-                       "diagram editor, without a window.\n\n"
+                       "diagram editor, without a window,\n"
+                       "or writes the run report of the inputs as Create would take them: "
+                       "the inputs, the waves\n"
+                       "and their chart, every direction's scatter diagram and the files "
+                       "Create would write.\n"
+                       "The report changes no file of the run; --out FILE is replaced whole.\n\n"
                        "Model (first that applies):\n"
                        "  --model STEM        the model file stem; model.NAM is not read\n"
                        "  --files1 DIR        the folder that holds model.NAM, in place of the "

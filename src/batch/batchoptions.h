@@ -17,13 +17,14 @@ namespace quorin {
 // the inputs to set, kept by option name so that they apply in the order of
 // the table of inputs whatever order they were given in.
 struct BatchOptions {
-    enum class Command { None, Create, Append, Scatter, Help, Version };
+    enum class Command { None, Create, Append, Scatter, Report, Help, Version };
     Command command = Command::None;
     std::optional<std::string> model;
     std::optional<std::string> files1;
     bool overwrite = false;
     bool defaults = false; // start from the view's defaults, not the model's settings file
     bool dryRun = false; // build every file in memory and say what would change; write nothing
+    std::optional<std::string> out; // report: the report file, ending in .pdf or .html
     std::optional<std::string> standardInput; // what "--waves -" reads, once read
     std::map<std::string, std::string, std::less<>> values; // option name without "--" -> its text
     ScatterOptions scatter;

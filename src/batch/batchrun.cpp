@@ -1,6 +1,7 @@
 #include "batch/batchrun.h"
 
 #include "batch/batchoptions.h"
+#include "batch/reportrun.h"
 #include "batch/scatterrun.h"
 #include "batch/streamprompter.h"
 #include "mainform/commands.h"
@@ -27,7 +28,8 @@ void tellFailure(const Failure& failure, std::ostream& err)
 }
 
 int runBatch(const std::vector<std::string>& args, const SettingsStore& store, const Clock& clock,
-    char decimalSymbol, std::istream& in, std::ostream& out, std::ostream& err)
+    char decimalSymbol, const ReportRenderer& renderer, std::istream& in, std::ostream& out,
+    std::ostream& err)
 {
     const auto options = parseBatchOptions(args);
     if (!options) {
@@ -65,6 +67,10 @@ int runBatch(const std::vector<std::string>& args, const SettingsStore& store, c
         err << "quorin-batch: " << applied.error().message << ". Try 'quorin-batch --help'.\n";
         return 2;
     }
+
+    if (options->command == BatchOptions::Command::Report)
+        return runReport(
+            *options->out, start.inputs, session, files, clock, decimalSymbol, renderer, out, err);
 
     ComparingFiles dryRun(files, ComparingFiles::Mode::DryRun);
     const CommandContext context { prompter,

@@ -2,6 +2,7 @@
 
 #include "common/clipboard.h"
 #include "common/clock.h"
+#include "common/filechooser.h"
 #include "common/filelayer.h"
 #include "common/numberformat.h"
 #include "common/prompter.h"
@@ -15,6 +16,7 @@ struct Platform {
     FileLayer& files;
     const Clock& clock;
     const NumberFormat& numberFormat;
+    FileChooser& chooser;
 };
 
 } // namespace quorin

@@ -2,6 +2,7 @@
 
 #include "common/numberreading.h"
 #include "mainform/commands.h"
+#include "mainform/controlfilekind.h"
 #include "run/inputtable.h"
 
 #include <cmath>
@@ -55,7 +56,9 @@ Result<RunNumbers> checkCreateInputs(
     if (auto cells = checkWaveCells(waves); !cells)
         return std::unexpected(cells.error());
     return deriveRunNumbers(
-        { in.waveSteps, in.loadCaseStart, in.waterDepth, in.damping, in.frequencyCase != "-",
+        { in.waveSteps, in.loadCaseStart, in.waterDepth, in.damping,
+            controlFileKind(in.frequencyCase, in.excludeStaticImprovement)
+                != ControlFileKind::StaticOnly,
             in.globalOutputId, in.global.jointBoxes(), countWaves(waves), directions },
         decimal);
 }

@@ -4,6 +4,7 @@
 #include "common/numberreading.h"
 #include "common/textfile.h"
 #include "mainform/commandchecks.h"
+#include "mainform/controlfilekind.h"
 #include "run/directions.h"
 #include "run/settingsfile.h"
 #include "writers/batchwriter.h"
@@ -123,10 +124,7 @@ Result<std::string> run(Kind kind, const MainInputs& in, const GridModel& waves,
             != Prompter::Answer::Yes)
         return fail("The batch file was left as it was.");
 
-    const int option = in.directionOption;
-    const int directions = option >= 0 && option < static_cast<int>(kDirectionOptions.size())
-        ? kDirectionOptions[static_cast<std::size_t>(option)].count
-        : directionCountOf(setup.NoOfDirections);
+    const int directions = directionCountFor(in.directionOption, setup.NoOfDirections);
     if (kind == Kind::Create) {
         if (auto checked = checkCreateInputs(in, waves, directions, decimal); !checked)
             return told(context.prompter, checked.error(), Prompter::Icon::Critical);
@@ -155,10 +153,14 @@ Result<std::string> run(Kind kind, const MainInputs& in, const GridModel& waves,
     // Create takes the joint boxes of "Global Assessments" in step 8 already.
     BatchWriter writer(
         setup, takeFrame(in, in.global, setup, decimal), context.files, context.clock, decimal);
-    if (setup.FreqCaseText == "-")
+    switch (controlFileKind(setup.FreqCaseText, setup.ExcludeStaticImprovement != 0)) {
+    case ControlFileKind::StaticOnly:
         return report(writer.WriteStaticOnly(), setup.BatchFileName, kind);
-    if (setup.ExcludeStaticImprovement != 0)
+    case ControlFileKind::DynamicOnly:
         return report(writer.WriteDynamicOnly(), setup.BatchFileName, kind);
+    case ControlFileKind::DynamicStatic:
+        break;
+    }
     return report(writer.WriteDynamicStatic(), setup.BatchFileName, kind);
 }
 

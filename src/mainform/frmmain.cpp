@@ -3,6 +3,7 @@
 #include "common/comparingfiles.h"
 #include "common/filechanges.h"
 #include "common/numberformat.h"
+#include "common/qt/busypointer.h"
 #include "common/qt/buttonfocus.h"
 #include "common/qt/gridview.h"
 #include "common/qt/widgethelpers.h"
@@ -86,18 +87,6 @@ private:
     Prompter& inner_;
 };
 
-class BusyPointer {
-public:
-    BusyPointer()
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
 } // namespace
 
 frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
@@ -127,6 +116,8 @@ frmMain::frmMain(Session& session, const Platform& platform, QWidget* parent)
 
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, &frmMain::showHelp);
+    auto* reportKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(reportKey, &QShortcut::activated, this, &frmMain::saveReport);
 }
 
 // The window takes its size as it first shows, when its controls have the

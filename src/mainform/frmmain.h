@@ -128,6 +128,9 @@ private:
     void showInterpolatedRows();
     // "Edit Scatter Diagram": a fresh editor, modal over this view.
     void editScatterDiagram();
+    // frmmainreport.cpp: "Report...": asks where to save the run report of
+    // the inputs and waves as they stand, writes it, and tells the outcome.
+    void saveReport();
 
     Session& session_;
     RunSetup& setup_;
@@ -166,6 +169,7 @@ private:
     GridView* Grid2 = nullptr;
     QPushButton* Command3 = nullptr;
     std::array<QPushButton*, 2> Command4 {};
+    QPushButton* cmdREPORT = nullptr;
     QPushButton* cmdHELP = nullptr;
     QPushButton* cmdQUIT = nullptr;
     QLabel* statusLine_ = nullptr;

@@ -29,7 +29,7 @@ constexpr std::array kReadingOrder {
     "txtWAVESTEP", "cmdUNDO", "txtDEPTH", "cmdREDO", "Command2(0)", "Command2(2)",
         "Command2(1)", "Grid2", "Command3",
         "Command4(0)", "Command4(1)",
-    "cmdHELP", "cmdQUIT", "cmdCHANGES",
+    "cmdREPORT", "cmdHELP", "cmdQUIT", "cmdCHANGES",
 };
 // clang-format on
 

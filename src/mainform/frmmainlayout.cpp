@@ -401,12 +401,15 @@ QGroupBox* frmMain::buildWaveData()
 QLayout* frmMain::buildCloseRow()
 {
     QWidget* central = content_;
+    cmdREPORT = named(new QPushButton(qs(caption::report), central), QStringLiteral("cmdREPORT"));
     cmdHELP = named(new QPushButton(qs(caption::help), central), QStringLiteral("cmdHELP"));
     cmdQUIT = named(new QPushButton(qs(caption::close), central), QStringLiteral("cmdQUIT"));
+    connect(cmdREPORT, &QPushButton::clicked, this, &frmMain::saveReport);
     connect(cmdHELP, &QPushButton::clicked, this, &frmMain::showHelp);
     connect(cmdQUIT, &QPushButton::clicked, this, &QWidget::close);
     auto* row = new QHBoxLayout;
     row->addStretch();
+    row->addWidget(cmdREPORT);
     row->addWidget(cmdHELP);
     row->addWidget(cmdQUIT);
     return row;

@@ -1,7 +1,7 @@
 #include "mainform/wavechartpanel.h"
 
-#include "common/numberforms.h"
 #include "common/qt/widgethelpers.h"
+#include "wavetable/chartkey.h"
 
 #include <QChart>
 #include <QChartView>
@@ -17,23 +17,12 @@ namespace quorin {
 
 namespace {
 
-namespace text {
-constexpr const char* chart = "Wave Chart";
-constexpr const char* linear = "Linear";
-constexpr const char* stokes = "Stokes fifth order";
-constexpr const char* current = "Current row";
-constexpr const char* breaking = "1 in 7 (breaking)";
-constexpr const char* theory = "3 m: theory 2 from here up";
-constexpr const char* period = "Period (s)";
-constexpr const char* height = "Height (m)";
-} // namespace text
+namespace text = chartkey;
 
-// Colours that colour-blind eyes tell apart (blue, vermilion, reddish purple),
-// and the waves differ in shape as well.
-const QColor kLinearColour(0, 114, 178);
-const QColor kStokesColour(213, 94, 0);
-const QColor kBreakingColour(204, 121, 167);
-const QColor kGuideColour(96, 96, 96);
+const QColor kLinearColour(text::linearColour);
+const QColor kStokesColour(text::stokesColour);
+const QColor kBreakingColour(text::breakingColour);
+const QColor kGuideColour(text::guideColour);
 
 // The chart's key, under it: it wraps where the chart's own legend would cut its entries short.
 QString keyText(const QString& steepness)
@@ -152,8 +141,7 @@ void WaveChartPanel::draw(WaveChart chart, double waveSteepness, char decimalSym
         (wave.stokes ? stokes : linear).append({ wave.point.period, wave.point.height });
     linear_->replace(linear);
     stokes_->replace(stokes);
-    const QString steepness = QStringLiteral("1 in %1").arg(
-        qs(textForm(waveSteepness, Precision::Single, decimalSymbol)));
+    const QString steepness = qs(chartkey::steepnessName(waveSteepness, decimalSymbol));
     steepness_->setName(steepness);
     key_->setText(keyText(steepness));
     steepness_->replace(pointsOf(drawn_.steepnessCurve));

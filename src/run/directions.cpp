@@ -15,6 +15,13 @@ std::int16_t directionCountOf(std::int16_t code)
     return code == 14 ? std::int16_t { 4 } : code;
 }
 
+int directionCountFor(int option, std::int16_t code)
+{
+    if (option >= 0 && option < static_cast<int>(kDirectionOptions.size()))
+        return kDirectionOptions[static_cast<std::size_t>(option)].count;
+    return directionCountOf(code);
+}
+
 void setDirections(RunSetup& setup, int option, double startDirection)
 {
     if (option >= 0 && option < static_cast<int>(kDirectionOptions.size())) {

@@ -40,6 +40,10 @@ int directionOptionForCode(int code);
 // Directions the writers write: 4 for the code 14, otherwise the code itself.
 std::int16_t directionCountOf(std::int16_t code);
 
+// The directions Create writes with the selected option, or, with none
+// selected (-1), those of the direction code the run set-up holds.
+int directionCountFor(int option, std::int16_t code);
+
 // Sets NoOfDirections and the first DirAngle elements from the selected
 // option (-1 keeps both as they are), then adds the start direction to
 // DirAngle(1) to DirAngle(12), each stored in single precision, so elements

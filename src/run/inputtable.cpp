@@ -59,6 +59,12 @@ constexpr InputField curve(std::string_view object, std::string_view name, std::
     return field;
 }
 
+constexpr InputField withUnit(InputField field, std::string_view unit)
+{
+    field.unit = unit;
+    return field;
+}
+
 constexpr auto kFields = std::to_array<InputField>({
     text("txtBATNAM", "Fatigu&e Batch File", "batch-file",
         "The full name of the batch control file to write.",
@@ -67,9 +73,10 @@ constexpr auto kFields = std::to_array<InputField>({
         "The number and spacing of the wave directions (4 round the full circle, 4 Sym over "
         "the symmetric half).",
         nullptr, nullptr, [](M& in) -> int& { return in.directionOption; }, kDirectionChoices },
-    text("txtSTARTDIR", "Start Direction (De&g)", "start-direction",
-        "The angle in degrees added to every direction angle.",
-        [](M& in) -> std::string& { return in.startDirection; }),
+    withUnit(text("txtSTARTDIR", "Start Direction (De&g)", "start-direction",
+                 "The angle in degrees added to every direction angle.",
+                 [](M& in) -> std::string& { return in.startDirection; }),
+        "deg"),
     { "Option6", "Wave Energy Spectrum", {}, "spectrum", InputKind::Choice,
         "The wave energy spectrum: ITTC, Pierson-Moskowitz or JONSWAP.", nullptr, nullptr,
         [](M& in) -> int& { return in.spectrum; }, kSpectrumChoices,
@@ -91,9 +98,10 @@ constexpr auto kFields = std::to_array<InputField>({
     text("txtSTART(0)", "Load Case (Start)", "load-case-start",
         "The first load case number of the run.",
         [](M& in) -> std::string& { return in.loadCaseStart; }),
-    text("txtBLOCKS", "Critical Damping %", "damping",
-        "The critical damping in percent, for dynamic runs.",
-        [](M& in) -> std::string& { return in.damping; }),
+    withUnit(text("txtBLOCKS", "Critical Damping %", "damping",
+                 "The critical damping in percent, for dynamic runs.",
+                 [](M& in) -> std::string& { return in.damping; }),
+        "%"),
     text("txtSCF", "Tubular Joint SCF Correlations", "scf-correlation",
         "The SCF correlation selector for tubular joints.",
         [](M& in) -> std::string& { return in.scfCorrelation; }),
@@ -103,8 +111,9 @@ constexpr auto kFields = std::to_array<InputField>({
     text("txtWAVESTEP", "No of Wave Ste&ps", "wave-steps",
         "The number of wave steps, which is the number of load cases of one run.",
         [](M& in) -> std::string& { return in.waveSteps; }),
-    text("txtDEPTH", "W&ater Depth", "water-depth", "The water depth in metres.",
-        [](M& in) -> std::string& { return in.waterDepth; }),
+    withUnit(text("txtDEPTH", "W&ater Depth", "water-depth", "The water depth in metres.",
+                 [](M& in) -> std::string& { return in.waterDepth; }),
+        "m"),
     { {}, "Tranfer Function Wave Data", {}, "waves", InputKind::WaveFile,
         "The wave table: every row is emptied, then row k takes line k of FILE (height, period "
         "and theory, split at TAB)." },
@@ -127,9 +136,10 @@ constexpr auto kFields = std::to_array<InputField>({
     text(
         "Text1(3)", "SCF", "global-scf", "The stress concentration factor of the member joints.",
         [](M& in) -> std::string& { return in.global.scf; }, kGlobal),
-    text(
-        "Text1(2)", "Thickness", "global-thickness", "The thickness of the member joints.",
-        [](M& in) -> std::string& { return in.global.thickness; }, kGlobal),
+    withUnit(text(
+                 "Text1(2)", "Thickness", "global-thickness", "The thickness of the member joints.",
+                 [](M& in) -> std::string& { return in.global.thickness; }, kGlobal),
+        "m"),
     check("Check1(0)", "Include VM Stress Opt", kGlobal, "global-vm-stress",
         "Include the VM stress option with the member joints.",
         [](M& in) -> bool& { return in.global.vmStress; }),
@@ -153,10 +163,11 @@ constexpr auto kFields = std::to_array<InputField>({
         "Text1(0)", "SCF", "selective-scf",
         "The stress concentration factor of the member joints of the group.",
         [](M& in) -> std::string& { return in.selective.scf; }, kSelective),
-    text(
-        "Text1(1)", "Thickness", "selective-thickness",
-        "The thickness of the member joints of the group.",
-        [](M& in) -> std::string& { return in.selective.thickness; }, kSelective),
+    withUnit(text(
+                 "Text1(1)", "Thickness", "selective-thickness",
+                 "The thickness of the member joints of the group.",
+                 [](M& in) -> std::string& { return in.selective.thickness; }, kSelective),
+        "m"),
     check("Check1(1)", "Include VM Stress Opt", kSelective, "selective-vm-stress",
         "Include the VM stress option with the member joints of the group.",
         [](M& in) -> bool& { return in.selective.vmStress; }),

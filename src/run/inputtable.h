@@ -46,6 +46,7 @@ struct InputField {
     std::span<const Choice> choices = {};
     ClickRule click = nullptr;
     std::string_view accessibleName = {}; // for a control without a caption
+    std::string_view unit = {}; // of a number: "m", "s", "deg", "%"; "" for none
 
     // The name screen readers and messages use: the caption without its
     // ampersand and trailing spaces, or the accessible name given.

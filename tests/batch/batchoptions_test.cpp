@@ -32,6 +32,11 @@ TEST(BatchOptions, UsageErrorsAreRefusedWithTheirReason)
         { { "scatter", "1", "--waves", "w" }, "--waves does not go with scatter" },
         { { "create", "--steepness" }, "go with scatter only" },
         { { "scatter", "1", "--dry-run" }, "--dry-run goes with create and append only" },
+        { { "report" }, "report needs --out FILE" },
+        { { "report", "--out", "run.txt" }, "--out takes a file name ending in .pdf or .html" },
+        { { "report", "--out", "run.pdf", "--overwrite" }, "--overwrite does not go with report" },
+        { { "report", "--out=run.HTML", "--dry-run" }, "--dry-run does not go with report" },
+        { { "create", "--out", "run.pdf" }, "--out goes with report only" },
     };
     for (const auto& [args, reason] : cases) {
         const auto parsed = parseBatchOptions(args);

@@ -192,6 +192,11 @@ TEST(QuorinBatch, WhatScriptsRelyOn)
         { { "scatter", "1", "--model", "JKT", "--import", "none.txt" }, 2, "none.txt" },
         { { "scatter", "1", "--model", "plain/JKT", "--import", "plain" }, 1,
             "plain/JKT.DBS1: Not a directory" },
+        // The report changes no file of the run, and says where it cannot write.
+        { { "report", "--model", "JKT", "--out", "JKT-report.html" }, 0, "",
+            "Wrote the run report JKT-report.html\n", { "JKT-report.html" } },
+        { { "report", "--model", "JKT", "--out", "plain/JKT.pdf" }, 1,
+            "Could not write the report plain/JKT.pdf: Not a directory. Choose another" },
         // The settings file's static run; --defaults leaves it unread.
         { { "create", "--model", "JKT", "--overwrite" }, 0, "", "", { "JKT.C70" }, { "JKT.C90" } },
         { { "create", "--model", "JKT", "--overwrite", "--defaults" }, 0, "", "",

@@ -2,6 +2,7 @@
 
 #include "common/clipboard.h"
 #include "common/clock.h"
+#include "common/filechooser.h"
 #include "common/numberformat.h"
 #include "common/prompter.h"
 #include "common/settingsstore.h"
@@ -9,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,25 @@ public:
 
 private:
     char decimal_;
+};
+
+// Answers the save dialog from a script: the file, or none for Cancel (with
+// the script used up, Cancel). Records the name each question proposed.
+class ScriptedFileChooser : public FileChooser {
+public:
+    std::optional<std::string> chooseSaveFile(
+        const std::string&, const std::string& proposed, const std::vector<FileType>&) override
+    {
+        proposals.push_back(proposed);
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> proposals;
 };
 
 } // namespace quorin::test

@@ -2,6 +2,7 @@
 // Diagram" and Open would, and saves a picture of the screen:
 //   scatter_screenshot MODEL_STEM DIRECTION OUT.png [--steepness]
 #include "common/qt/core/qtplatform.h"
+#include "common/qt/qtfilechooser.h"
 #include "common/qt/qtprompter.h"
 #include "scatter/frmeditgrid.h"
 
@@ -27,9 +28,10 @@ int main(int argc, char* argv[])
     quorin::DiskFiles files;
     const quorin::QtClock clock;
     const quorin::QtNumberFormat numberFormat;
+    quorin::QtFileChooser chooser;
     quorin::GridEdit store;
-    quorin::frmEditGrid editor(
-        store, { args[1].toStdString(), "3" }, { prompter, clipboard, files, clock, numberFormat });
+    quorin::frmEditGrid editor(store, { args[1].toStdString(), "3" },
+        { prompter, clipboard, files, clock, numberFormat, chooser });
     prompter.setParent(&editor);
     editor.show();
     if (!QTest::qWaitForWindowExposed(&editor))

@@ -38,6 +38,7 @@ const std::vector<std::pair<const char*, const char*>> kOtherControls = {
     { "Command3", "Generate Default Waves" },
     { "Command4(0)", "Insert After" },
     { "Command4(1)", "Toggle Freq Rad/s" },
+    { "cmdREPORT", "Report..." },
     { "cmdQUIT", "Close" },
 };
 

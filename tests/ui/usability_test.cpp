@@ -50,7 +50,7 @@ TEST_F(Usability, TabFollowsTheReadingOrderAndStopsOnceInEachOptionGroup)
         "Text1(2) Check1(0) txtSTART(1) cmdCREATE(0) chkJOINTS(2) txtCurve(2) txtSTART(4) "
         "chkJOINTS(3) txtCurve(3) Text1(0) Text1(1) Check1(1) Option5(1) txtSTART(5) txtSTART(3) "
         "txtDesc cmdCREATE(1) txtWAVESTEP txtDEPTH Command2(0) Command2(2) Command2(1) Grid2 "
-        "Command3 Command4(0) Command4(1) cmdHELP cmdQUIT txtBATNAM");
+        "Command3 Command4(0) Command4(1) cmdREPORT cmdHELP cmdQUIT txtBATNAM");
 }
 
 TEST_F(Usability, RefusedBoxTakesTheFocusAndTheStatusLineNamesIt)

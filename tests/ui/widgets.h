@@ -73,7 +73,8 @@ struct Platforms {
     DiskFiles files;
     FixedClock clock;
     FixedNumberFormat numberFormat;
-    Platform platform() { return { prompter, clipboard, files, clock, numberFormat }; }
+    ScriptedFileChooser chooser;
+    Platform platform() { return { prompter, clipboard, files, clock, numberFormat, chooser }; }
 };
 
 // The main view on scripted platforms, and a folder for its model.
