@@ -64,9 +64,8 @@ protected:
 TEST_F(Guide, EveryInputHasAToolTipOfOneSentenceAndAWhatsThis)
 {
     // The editor's picture buttons keep the one-word tips they are named by.
-    const QSet<QString> givenTips
-        = { QStringLiteral("Open"), QStringLiteral("Save"), QStringLiteral("Cut"),
-              QStringLiteral("Copy"), QStringLiteral("Pasts") };
+    const QSet<QString> givenTips = { QStringLiteral("Open"), QStringLiteral("Save"),
+        QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Pasts") };
     int inputs = 0;
     for (QWidget* window : windows()) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -110,7 +109,8 @@ TEST_F(Guide, HelpKeyShowsTheParagraphOfTheFocusedControl)
     EXPECT_EQ(helpKeyOn(view, "txtDEPTH").left(27).toStdString(), "Water Depth The water depth");
     const auto notices = guideOf(view)->findChildren<QLabel*>();
     EXPECT_TRUE(std::ranges::any_of(notices, [](QLabel* label) {
-        return label->isVisible() && label->text() == "The help file was not found: /nowhere/help.chm";
+        return label->isVisible()
+            && label->text() == "The help file was not found: /nowhere/help.chm";
     }));
     EXPECT_TRUE(helpKeyOn(dialog, "txtREAL(1)").startsWith("Wave Steepness"));
     EXPECT_TRUE(helpKeyOn(editor, "Text3(1)").startsWith("Period (Yrs)"));
