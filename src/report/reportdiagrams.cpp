@@ -69,7 +69,7 @@ DiagramReport readDiagram(
     diagram.state = DiagramReport::State::Shown;
     diagram.facts = {
         { "Diagram Scaling Factor", boxes.scalingFactor },
-        { "Period (Yrs)", boxes.years, "years" },
+        { "Period (Yrs)", boxes.years },
         { "Total", textForm(store.ScatterTotal, Precision::Single, decimal) },
         { "Cycles per year", textForm(store.CyclesPerYear, Precision::Single, decimal) },
     };

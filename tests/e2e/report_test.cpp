@@ -157,7 +157,7 @@ TEST(QuorinBatchReport, ItsNumbersAreThoseOfTheRunsFilesAndTheDiagrams)
         const Table facts = TableAfter(html, heading);
         EXPECT_EQ(Numbers(open.out.substr(open.out.rfind("Total :"))),
             std::vector({ std::stod(facts[1][3]), std::stod(facts[1][4]) }));
-        EXPECT_EQ(facts[1][2], direction + " years");
+        EXPECT_EQ(facts[1][2], direction);
     }
     EXPECT_EQ(FileNames(dir).size(), before.size() + 1) << "the report and no other file";
 }
