@@ -31,4 +31,4 @@ unset QT_QPA_PLATFORM
 width=$((1366 * scale))
 height=$((768 * scale))
 QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 ${width}x${height}x24" \
-    "$root/$build/tests/scatter_screenshot" DEMO 1 "$out" "${steepness[@]}"
+    "$root/$build/tools/scatter_screenshot" DEMO 1 "$out" "${steepness[@]}"
