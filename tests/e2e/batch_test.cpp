@@ -49,38 +49,38 @@ std::pair<std::string, std::string> SplitStamp(std::string text)
 
 TEST(QuorinBatch, CreateWritesEveryFileOfEachKind)
 {
-    struct Kind {
-        const char* name;
-        std::vector<std::string> options;
-        const char* control;
-        std::vector<std::pair<const char*, const char*>> combinations;
-        const char* report;
+    using Files = std::vector<std::pair<std::string, std::string>>; // written, expected
+    const Files staticOnly = { { "JKT.C70", "writers/static.C70" } };
+    const Files dynamic = { staticOnly[0], { "JKT.C90", "writers/wave_frequency.C90" },
+        { "JKT.C110", "writers/zero_frequency.C110" } };
+    const std::string wrote = "Wrote 4 load data files, 4 wave step files, ";
+    const std::tuple<std::vector<std::string>, std::string, Files, std::string> kinds[] = {
+        { { "--static-only", "--global-vm-stress", "on" }, "writers/static_only.BRSF", staticOnly,
+            wrote + "1 combination file and JKT.BRSF\n" },
+        { {}, "writers/dynamic_static.BRSF", dynamic,
+            wrote + "3 combination files and JKT.BRSF\n" },
+        { { "--exclude-static-improvement" }, "writers/dynamic_only.BRSF", dynamic,
+            wrote + "3 combination files and JKT.BRSF\n" },
     };
-    const Kind kinds[] = {
-        { "static only", { "--static-only", "--global-vm-stress", "on" },
-            "writers/static_only.BRSF", { { "JKT.C70", "writers/static.C70" } },
-            "Wrote 4 load data files, 4 wave step files, 1 combination file and JKT.BRSF\n" },
-        { "dynamic with static improvement", {}, "writers/dynamic_static.BRSF",
-            { { "JKT.C70", "writers/static.C70" }, { "JKT.C90", "writers/wave_frequency.C90" },
-                { "JKT.C110", "writers/zero_frequency.C110" } },
-            "Wrote 4 load data files, 4 wave step files, 3 combination files and JKT.BRSF\n" },
-        { "dynamic only", { "--exclude-static-improvement" }, "writers/dynamic_only.BRSF",
-            { { "JKT.C70", "writers/static.C70" }, { "JKT.C90", "writers/wave_frequency.C90" },
-                { "JKT.C110", "writers/zero_frequency.C110" } },
-            "Wrote 4 load data files, 4 wave step files, 3 combination files and JKT.BRSF\n" },
-    };
-    for (const Kind& kind : kinds) {
-        SCOPED_TRACE(kind.name);
+    for (const auto& [options, control, combinations, report] : kinds) {
+        SCOPED_TRACE(control);
         Model model;
-        auto args = kind.options;
+        auto args = options;
         args.insert(args.begin(), "create");
         const BatchRun run = model.run(args);
         ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, kind.report);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(model.dir.read("JKT.BRSF"), Expected(kind.control));
-        for (const auto& [written, expected] : kind.combinations)
+        EXPECT_EQ(run.out + "|" + run.err, report + "|");
+        EXPECT_EQ(model.dir.read("JKT.BRSF"), Expected(control));
+        std::vector<std::string> names = { "JKT.BRSF", "JKT.DFS", "JKT.WAV", "waves.txt" };
+        for (const auto& [written, expected] : combinations) {
             EXPECT_EQ(model.dir.read(written), Expected(expected)) << written;
+            names.push_back(written);
+        }
+        for (int n = 1; n <= 4; ++n)
+            names.insert(
+                names.end(), { "JKT.@F" + std::to_string(n), "JKT.BCWAVF" + std::to_string(n) });
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(FileNames(model.dir), names);
 
         std::string loadData = Expected("writers/load_data.@F3");
         loadData.replace(loadData.find("<MODEL>"), 7, "JKT");
@@ -91,16 +91,6 @@ TEST(QuorinBatch, CreateWritesEveryFileOfEachKind)
             stamp.size() > 20 && stamp.starts_with("Date:") && stamp.ends_with("  Time:00:00:00"))
             << stamp;
         EXPECT_EQ(model.dir.read("JKT.BCWAVF3"), Expected("writers/wave_step.BCWAVF3"));
-
-        std::vector<std::string> names = { "JKT.BRSF", "JKT.DFS", "JKT.WAV", "waves.txt" };
-        for (int n = 1; n <= 4; ++n) {
-            names.push_back("JKT.@F" + std::to_string(n));
-            names.push_back("JKT.BCWAVF" + std::to_string(n));
-        }
-        for (const auto& [written, expected] : kind.combinations)
-            names.push_back(written);
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ(FileNames(model.dir), names);
     }
 }
 
