@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace quorin {
 namespace {
 
@@ -61,47 +59,38 @@ protected:
 // then everything undone from the last gives the opening grid.
 TEST_F(Undo, EveryCommandOfTheWaveTableIsOneStepBackAndForth)
 {
-    const std::pair<const char*, std::function<void()>> commands[] = {
-        { "typing",
-            [this] {
-                type(*view.waveGrid(), { 1, 2 }, "9.5");
-            } },
-        { "Delete",
-            [this] {
-                view.waveGrid()->OpenCellEditor();
-                QTest::keyClick(view.waveGrid()->editor(), Qt::Key_Escape);
-                QTest::keyClick(view.waveGrid(), Qt::Key_Delete);
-            } },
-        { "Copy's clean-up",
-            [this] {
-                waves.setCurrent(2, 1); // "-3" loses its sign
-                view.Command2Click(2);
-            } },
-        { "Cut", [this] { view.Command2Click(0); } },
-        { "Paste",
-            [this] {
-                platforms.clipboard.setText("-7\t7");
-                view.Command2Click(1);
-            } },
-        { "Insert After",
-            [this] {
-                waves.setCurrent(3, 1);
-                view.Command4Click(0);
-            } },
-        { "Toggle Freq Rad/s", [this] { view.Command4Click(1); } },
-        { "Generate Default Waves",
-            [this] {
-                QTimer::singleShot(
-                    0, &view, [] { click(*QApplication::activeModalWidget(), "OKButton"); });
-                view.Command3Click();
-            } },
+    GridView& grid = *view.waveGrid();
+    platforms.clipboard.setText("-7\t7");
+    // The cell made current ({ 0, 0 }: the one the last command left), then
+    // "'text" typed into it and Enter, "Del" pressed on the grid, or a button.
+    const std::pair<test::Cell, const char*> commands[] = {
+        { { 1, 2 }, "'9.5" }, { { 0, 0 }, "Del" }, { { 0, 0 }, "Command2(1)" }, // Paste
+        { { 2, 1 }, "Command2(2)" }, // Copy's clean-up: "-3" loses its sign
+        { { 0, 0 }, "Command2(0)" }, // Cut
+        { { 3, 1 }, "Command4(0)" }, // Insert After
+        { { 0, 0 }, "Command4(1)" }, // Toggle Freq Rad/s
+        { { 0, 0 }, "Command3" }, // Generate Default Waves, then OK
     };
     const std::string opening = state();
-    for (const auto& [name, command] : commands) {
-        SCOPED_TRACE(name);
+    for (const auto& [cell, command] : commands) {
+        SCOPED_TRACE(command);
+        if (cell.first)
+            waves.setCurrent(cell.first, cell.second);
         const std::string before = state();
         const int steps = stack().count();
-        command();
+        if (command[0] == '\'') {
+            type(grid, { waves.row(), waves.col() }, command + 1);
+        } else if (command == std::string("Del")) {
+            grid.OpenCellEditor();
+            QTest::keyClick(grid.editor(), Qt::Key_Escape);
+            QTest::keyClick(&grid, Qt::Key_Delete);
+        } else {
+            QTimer::singleShot(0, &view, [] {
+                if (QWidget* dialog = QApplication::activeModalWidget())
+                    click(*dialog, "OKButton");
+            });
+            click(view, command);
+        }
         const std::string after = state();
         ASSERT_NE(after, before);
         EXPECT_EQ(stack().count(), steps + 1);
