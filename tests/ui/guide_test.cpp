@@ -7,15 +7,12 @@
 
 #include <QAbstractItemView>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace quorin {
 namespace {
@@ -64,8 +61,7 @@ protected:
 TEST_F(Guide, EveryInputHasAToolTipOfOneSentenceAndAWhatsThis)
 {
     // The editor's picture buttons keep the one-word tips they are named by.
-    const QSet<QString> givenTips = { QStringLiteral("Open"), QStringLiteral("Save"),
-        QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Pasts") };
+    const QStringList givenTips = { "Open", "Save", "Cut", "Copy", "Pasts" };
     int inputs = 0;
     for (QWidget* window : windows()) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
