@@ -62,10 +62,9 @@ TEST(CreateCommand, CountsPositiveHeightsAndCopiesRowsFromTheTop)
 {
     CommandModel m("1.0\t5\t1\r0\t6\t1\r2,5\t7\t2\r\t\t\r-2\t8\t1\rabc\t8\t1");
     ASSERT_TRUE(m.run().has_value());
-    EXPECT_EQ(m.setup.NoOfWaves, 2);
-    EXPECT_EQ(m.setup.WaveHeight[1], 1.0f);
-    EXPECT_EQ(m.setup.WaveHeight[2], 0.0f);
-    EXPECT_EQ(m.setup.WavePeriod[2], 6.0f);
+    const RunSetup& s = m.setup;
+    EXPECT_EQ(std::tuple(s.NoOfWaves, s.WaveHeight[1], s.WaveHeight[2], s.WavePeriod[2]),
+        std::tuple(2, 1.0f, 0.0f, 6.0f));
 }
 
 // "-" typed into "Frequency Case" makes a static run whatever "Exclude Static
@@ -91,15 +90,13 @@ TEST(CreateCommand, DirectionsAreResetFromTheOptionAndTheRestAccumulate)
     m.inputs.startDirection = "10";
     ASSERT_TRUE(m.run().has_value());
     ASSERT_TRUE(m.run().has_value());
-    EXPECT_EQ(m.setup.NoOfDirections, 2);
-    EXPECT_EQ(m.setup.DirAngle[1], 10.0f);
-    EXPECT_EQ(m.setup.DirAngle[2], 100.0f);
-    EXPECT_EQ(m.setup.DirAngle[3], 20.0f);
+    const RunSetup& s = m.setup;
+    EXPECT_EQ(std::tuple(s.NoOfDirections, s.DirAngle[1], s.DirAngle[2], s.DirAngle[3]),
+        std::tuple(2, 10.0f, 100.0f, 20.0f));
     m.inputs.directionOption = 3;
     ASSERT_TRUE(m.run().has_value());
-    EXPECT_EQ(m.setup.NoOfDirections, 14);
-    EXPECT_EQ(m.setup.DirAngle[3], 190.0f);
-    EXPECT_EQ(m.setup.DirAngle[5], 30.0f);
+    EXPECT_EQ(
+        std::tuple(s.NoOfDirections, s.DirAngle[3], s.DirAngle[5]), std::tuple(14, 190.0f, 30.0f));
 }
 
 TEST(Commands, ActiveFrameFillsTheSharedValues)
