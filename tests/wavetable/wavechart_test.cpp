@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
+#include <sstream>
 #include <string>
 
 namespace quorin {
@@ -24,32 +26,24 @@ GridModel table(std::initializer_list<std::array<const char*, 3>> rows)
     return grid;
 }
 
-TEST(WaveFacts, FrequencyWavelengthAndSteepnessOfAWave)
+// The frequency, shown to three places, is in the line's test.
+TEST(WaveFacts, WavelengthAndSteepnessOfAWave)
 {
-    struct Case {
-        double height;
-        double period;
-        double w;
-        double length;
-        double steepness; // 0: none
-        bool breaking;
+    // Height and period, then wavelength, steepness (0: none) and breaking.
+    const std::tuple<double, double, double, double, bool> cases[] = {
+        { 1, 10, 156.131, 156.131, false },
+        { 3, 3, 14.05179, 14.05179 / 3, true },
+        { 2.00735, 3, 14.05179, 14.05179 / 2.00735, false }, // just below 1 in 7
+        { 0, 5, 39.03275, 0, false },
     };
-    const Case cases[] = {
-        { 1, 10, 2 * 3.14159 * double(0.1f), 156.131, 156.131, false },
-        { 3, 3, 2 * 3.14159 * double(1 / 3.0f), 14.05179, 14.05179 / 3, true },
-        { 2.00735, 3, 2 * 3.14159 * double(1 / 3.0f), 14.05179, 14.05179 / 2.00735, false },
-        { 0, 5, 2 * 3.14159 * double(0.2f), 39.03275, 0, false },
-    };
-    for (const Case& c : cases) {
-        const auto facts = waveFacts(c.height, c.period);
-        ASSERT_TRUE(facts) << c.period;
-        EXPECT_DOUBLE_EQ(facts->circularFrequency, c.w) << c.period;
-        EXPECT_NEAR(facts->wavelength, c.length, 1e-9) << c.period;
-        EXPECT_NEAR(facts->steepness.value_or(0), c.steepness, 1e-9) << c.period;
-        EXPECT_EQ(facts->breaking(), c.breaking) << c.height;
+    for (const auto& [height, period, length, steepness, breaking] : cases) {
+        const auto facts = waveFacts(height, period);
+        ASSERT_TRUE(facts) << period;
+        EXPECT_NEAR(facts->wavelength, length, 1e-9) << period;
+        EXPECT_NEAR(facts->steepness.value_or(0), steepness, 1e-9) << period;
+        EXPECT_EQ(facts->breaking(), breaking) << height;
     }
-    EXPECT_FALSE(waveFacts(1, 0));
-    EXPECT_FALSE(waveFacts(1, -2));
+    EXPECT_FALSE(waveFacts(1, 0) || waveFacts(1, -2));
 }
 
 TEST(WaveFacts, LineOfTheCurrentRow)
@@ -78,14 +72,12 @@ TEST(WaveChart, WavesOfRowsOneToNoOfWavesMarkedByTheory)
     const GridModel waves = table({ { "1", "5", "1" }, { "4", "8", "2" }, { "", "6", "1" },
         { "2", "7", "" }, { "1.5", "0", "1" }, { "9", "20", "1" } });
     const WaveChart chart = waveChart(waves, 5, 22);
-    ASSERT_EQ(chart.waves.size(), 3u);
-    const std::tuple<int, ChartPoint, bool> drawn[]
-        = { { 1, { 5, 1 }, false }, { 2, { 8, 4 }, true }, { 4, { 7, 2 }, true } };
-    for (std::size_t i = 0; i < std::size(drawn); ++i) {
-        EXPECT_EQ(chart.waves[i].row, std::get<0>(drawn[i]));
-        EXPECT_EQ(chart.waves[i].point, std::get<1>(drawn[i]));
-        EXPECT_EQ(chart.waves[i].stokes, std::get<2>(drawn[i]));
-    }
+    std::ostringstream drawn; // row: period, height, L(inear) or S(tokes)
+    drawn << std::setprecision(17);
+    for (const ChartWave& wave : chart.waves)
+        drawn << wave.row << ": " << wave.point.period << ", " << wave.point.height << ", "
+              << (wave.stokes ? "S " : "L ");
+    EXPECT_EQ(drawn.str(), "1: 5, 1, L 2: 8, 4, S 4: 7, 2, S ");
     EXPECT_EQ(chart.skipped, 2);
     EXPECT_EQ(waveRowAt(chart, { 7, 2 }), 4);
     EXPECT_FALSE(waveRowAt(chart, { 7, 3 }));
@@ -105,11 +97,10 @@ TEST(WaveChart, AxesHoldTheWavesAndTheTheoryHeightInRoundSteps)
         { "0.5", "2.5", 5, 5, 1, 1 },
     };
     for (const auto& [height, period, periodEnd, heightEnd, periodStep, heightStep] : cases) {
-        const WaveChart chart = waveChart(table({ { height, period, "1" } }), 1, 22);
-        EXPECT_EQ(chart.periodEnd, periodEnd) << period;
-        EXPECT_EQ(chart.heightEnd, heightEnd) << height;
-        EXPECT_EQ(chart.periodStep, periodStep) << period;
-        EXPECT_EQ(chart.heightStep, heightStep) << height;
+        const WaveChart c = waveChart(table({ { height, period, "1" } }), 1, 22);
+        EXPECT_EQ(std::tuple(c.periodEnd, c.heightEnd, c.periodStep, c.heightStep),
+            std::tuple(periodEnd, heightEnd, periodStep, heightStep))
+            << height << " " << period;
     }
     const WaveChart empty = waveChart(table({}), 0, 22);
     EXPECT_EQ(std::pair(empty.periodEnd, empty.heightEnd), std::pair(20.0, 5.0));
