@@ -22,27 +22,16 @@ TEST(ScatterShares, CellsReadAsSaveStoresThemAndAddUpByRowAndColumn)
     // "2,5" reads 2 and "abc" 0, as Save stores them; headings never count.
     Body body { { 0, 1, "0.5" }, { 1, 0, "12.25" }, { 1, 1, "10" }, { 1, 18, "2,5" },
         { 25, 1, "7.5" }, { 25, 18, "abc" }, { 3, 4, "-1" } };
-    const ScatterShares shares = scatterShares(body.grid);
-    EXPECT_EQ(shares.rowTotals[1], 12);
-    EXPECT_EQ(shares.rowTotals[25], 7.5);
-    EXPECT_EQ(shares.rowTotals[3], -1);
-    EXPECT_EQ(shares.columnTotals[1], 17.5);
-    EXPECT_EQ(shares.columnTotals[18], 2);
-    EXPECT_EQ(shares.columnTotals[4], -1);
-    EXPECT_EQ(shares.total, 18.5);
-    EXPECT_EQ(shares.largest, 10);
+    const ScatterShares s = scatterShares(body.grid);
+    EXPECT_EQ(std::tuple(s.rowTotals[1], s.rowTotals[25], s.rowTotals[3], s.columnTotals[1],
+                  s.columnTotals[18], s.columnTotals[4], s.total, s.largest),
+        std::tuple(12, 7.5, -1, 17.5, 2, -1, 18.5, 10));
 }
 
 TEST(ScatterShares, TotalsShowInTheChosenUnit)
 {
-    struct Case {
-        double value;
-        double total;
-        ShareUnit unit;
-        char decimal;
-        const char* shown;
-    };
-    const Case cases[] = {
+    // A value of a total, shown in a unit.
+    const std::tuple<double, double, ShareUnit, char, const char*> cases[] = {
         { 0, 10, ShareUnit::Occurrences, '.', "" },
         { 12.5, 100, ShareUnit::Occurrences, '.', "12.5" },
         { 12.5, 100, ShareUnit::Occurrences, ',', "12,5" },
@@ -52,9 +41,8 @@ TEST(ScatterShares, TotalsShowInTheChosenUnit)
         { 5, 0, ShareUnit::PerThousand, '.', "" },
         { 0, 50, ShareUnit::PerThousand, '.', "" },
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(shownTotal(c.value, c.total, c.unit, c.decimal), c.shown)
-            << c.value << " of " << c.total;
+    for (const auto& [value, total, unit, decimal, shown] : cases)
+        EXPECT_EQ(shownTotal(value, total, unit, decimal), shown) << value << " of " << total;
     EXPECT_EQ(shareNote(35, 1000, '.'), "35 occurrences, 35.0 \u2030 of the diagram total");
 }
 
@@ -93,11 +81,9 @@ TEST(ShareScale, OnlyOccupiedCellsAreShadedTheLargestDarkest)
     Body body { { 2, 3, "10" }, { 4, 5, "5" }, { 6, 7, "0" }, { 8, 9, "-3" }, { 9, 9, "x" } };
     const auto shades = cellShades(scatterShares(body.grid));
     ASSERT_EQ(shades.size(), 2u);
-    EXPECT_EQ(std::tie(shades[0].row, shades[0].col), std::tuple(2, 3));
-    EXPECT_EQ(shades[0].colour, scaleColour(1));
-    EXPECT_TRUE(shades[0].lightText);
-    EXPECT_EQ(std::tie(shades[1].row, shades[1].col), std::tuple(4, 5));
-    EXPECT_EQ(shades[1].colour, scaleColour(0.5));
+    EXPECT_EQ(std::tuple(shades[0].row, shades[0].col, shades[0].colour, shades[0].lightText,
+                  shades[1].row, shades[1].col, shades[1].colour),
+        std::tuple(2, 3, scaleColour(1), true, 4, 5, scaleColour(0.5)));
 }
 
 } // namespace
