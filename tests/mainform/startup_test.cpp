@@ -41,14 +41,12 @@ TEST(StartUp, WithoutSettingsFileEveryInputHasItsDefault)
     MainInputs expected;
     expected.batchFile = f.dir.file("JKT") + ".BRSF";
     EXPECT_EQ(result.inputs, expected);
-    EXPECT_EQ(f.setup.SpectrumType, "3");
-    EXPECT_EQ(f.setup.ModelName, f.dir.file("JKT"));
-    EXPECT_EQ(f.setup.NamField3, "3rd");
-    EXPECT_EQ(f.setup.WaveSteepness, 22.0f);
-    EXPECT_EQ(result.helpFile, f.dir.file("quorin_spec.chm"));
+    const RunSetup& s = f.setup;
+    EXPECT_EQ(
+        std::tuple(s.SpectrumType, s.ModelName, s.NamField3, s.WaveSteepness, result.helpFile),
+        std::tuple("3", f.dir.file("JKT"), "3rd", 22.0f, f.dir.file("quorin_spec.chm")));
     EXPECT_TRUE(f.prompter.messages().empty());
-    EXPECT_EQ(f.waves.text(100, 0), "100");
-    EXPECT_EQ(f.waves.text(0, 2), "Period");
+    EXPECT_EQ(f.waves.text(100, 0) + " " + f.waves.text(0, 2), "100 Period");
 }
 
 TEST(StartUp, DirectionCodeSelectsItsOption)
@@ -72,13 +70,11 @@ TEST(StartUp, FrequencyCaseExcludeAndSpectrumAreRestored)
         Fixture f;
         const char* frequency = typedStatic ? "-" : "50";
         f.dir.write("JKT.DFS", Settings(" 14 \r\n 0\r\n 0 \r\n", "", " 1 ", "1.4", frequency));
-        const MainInputs inputs = f.start().inputs;
-        EXPECT_EQ(inputs.staticOnly, typedStatic);
-        EXPECT_EQ(inputs.excludeStaticImprovement, !typedStatic);
-        EXPECT_EQ(f.setup.ExcludeStaticImprovement, typedStatic ? 0 : 1);
-        EXPECT_EQ(inputs.frequencyCase, frequency);
-        EXPECT_EQ(inputs.spectrum, 1);
-        EXPECT_EQ(f.setup.SpectrumType, "1");
+        const MainInputs in = f.start().inputs;
+        EXPECT_EQ(
+            std::tuple(in.staticOnly, in.excludeStaticImprovement, f.setup.ExcludeStaticImprovement,
+                in.frequencyCase, in.spectrum, f.setup.SpectrumType),
+            std::tuple(typedStatic, !typedStatic, typedStatic ? 0 : 1, frequency, 1, "1"));
     }
 }
 
@@ -98,9 +94,8 @@ TEST(StartUp, DecimalCommaWarnsOnceAndWritesNumbersWithComma)
         "Settings/Number to change the decimal symbol from , to .");
     EXPECT_EQ(warning.buttons, Prompter::Buttons::OkCancel);
     EXPECT_EQ(warning.icon, Prompter::Icon::Critical);
-    EXPECT_EQ(inputs.waterDepth, "113,3");
-    EXPECT_EQ(inputs.startDirection, "12,5");
-    EXPECT_EQ(f.waves.text(1, 2), "7,25");
+    EXPECT_EQ(inputs.waterDepth + " " + inputs.startDirection + " " + f.waves.text(1, 2),
+        "113,3 12,5 7,25");
 }
 
 TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
