@@ -62,11 +62,12 @@ TEST(ScatterRead, CommaInABoxShiftsEveryLaterField)
     Editor editor;
     editor.dir.write("DECK.DBS1", DiagramFile { .scaling = "1,5", .years = "2" }.text());
     ASSERT_TRUE(ReadScatter(editor.store, editor.context()));
-    EXPECT_EQ(editor.boxes.scalingFactor, "1");
-    EXPECT_EQ(editor.boxes.years, "5");
-    EXPECT_EQ(editor.grid.text(1, 0), "2"); // the years text became the first height
-    EXPECT_EQ(editor.grid.text(0, 1), "0.25"); // the last height became the first period
-    EXPECT_EQ(editor.grid.text(1, 1), "17.5"); // the last period became the first cell
+    // Scaling and years, then the years text became the first height, the
+    // last height the first period and the last period the first cell.
+    const GridModel& g = editor.grid;
+    EXPECT_EQ(editor.boxes.scalingFactor + " " + editor.boxes.years + " " + g.text(1, 0) + " "
+            + g.text(0, 1) + " " + g.text(1, 1),
+        "1 5 2 0.25 17.5");
 }
 
 TEST(ScatterRead, ErrorKeepsWhatWasReadAndLeavesTheGrid)
@@ -116,10 +117,9 @@ TEST(ScatterSteepness, NonZeroCellsShowWaveLengthOverHeight)
     // Row 21 is headed 2.25, columns 9 and 10 are headed 8.5 and 9.5.
     editor.dir.write("DECK.DBS1", DiagramFile().cell(21, 9, "3").cell(21, 10, "-2").text());
     EXPECT_TRUE(openScatter(editor.store, editor.context(), true).read);
-    EXPECT_EQ(editor.grid.text(21, 9), "50");
-    EXPECT_EQ(editor.grid.text(21, 10), "63");
-    EXPECT_EQ(editor.grid.text(21, 11), "");
-    EXPECT_EQ(editor.grid.text(0, 0), "0");
+    const GridModel& g = editor.grid;
+    EXPECT_EQ(g.text(21, 9) + "|" + g.text(21, 10) + "|" + g.text(21, 11) + "|" + g.text(0, 0),
+        "50|63||0");
 
     Editor zeroHeight;
     zeroHeight.dir.write("DECK.DBS1",

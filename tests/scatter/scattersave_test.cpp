@@ -15,22 +15,14 @@ namespace {
 using test::Editor;
 using Answer = Prompter::Answer;
 
-std::string zeros()
-{
-    std::string line;
-    for (int i = 0; i < 450; ++i)
-        line += " 0 ";
-    return line;
-}
-
 TEST(ScatterSave, DefaultDiagramWritesSixLinesAndReadsBackEmpty)
 {
     Editor editor;
     editor.grid.setText(4, 4, "7");
     loadScatterGrid(editor.store, editor.grid, '.'); // the editor opened afresh
     ASSERT_EQ(SaveScatter(editor.store, editor.context()), ScatterSaved::Written);
-    EXPECT_EQ(editor.dir.read("DECK.DBS1"),
-        "3\r\n1\r\n1\r\n" + test::kHeights + "\r\n" + test::kPeriods + "\r\n" + zeros() + "\r\n");
+    // The six lines, every value " 0 ".
+    EXPECT_EQ(editor.dir.read("DECK.DBS1"), test::DiagramFile().text());
 
     const std::string fresh = gridText(editor.grid);
     editor.store.CyclesPerYear = 9;
@@ -55,32 +47,26 @@ TEST(ScatterSave, CellsAreWrittenInPrintFormAndShownInTextForm)
     EXPECT_EQ(editor.grid.text(1, 3), "");
 }
 
-struct Refusal {
-    const char* name;
-    std::string scaling;
-    std::string years;
-    const char* cell;
-    const char* named;
-};
-
 TEST(ScatterSave, RefusesWhatCouldNotBeReadBackBeforeWriting)
 {
-    const Refusal cases[] = {
-        { "comma in scaling", "1,5", "1", "", "\"Diagram Scaling Factor\"" },
-        { "quote in years", "1", "\"2\"", "", "\"Period (Yrs)\"" },
-        { "line end in years", "1", "2\r", "", "\"Period (Yrs)\"" },
-        { "cell beyond single range", "1", "1", "4e38", "row 2 (height 11.75), column 3" },
+    // The scaling, years and cell (2, 3) texts, and what the message names.
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        { "1,5", "1", "", "\"Diagram Scaling Factor\"" },
+        { "1", "\"2\"", "", "\"Period (Yrs)\"" },
+        { "1", "2\r", "", "\"Period (Yrs)\"" },
+        { "1", "1", "4e38", "row 2 (height 11.75), column 3" },
     };
-    for (const auto& [name, scaling, years, cell, named] : cases) {
+    for (const auto& [scaling, years, cell, named] : cases) {
+        SCOPED_TRACE(named);
         Editor editor;
         editor.boxes = { "1", scaling, years };
         editor.grid.setText(2, 3, cell);
         editor.grid.setText(1, 1, "5");
-        EXPECT_FALSE(SaveScatter(editor.store, editor.context())) << name;
-        ASSERT_EQ(editor.messages().size(), 1u) << name;
+        EXPECT_FALSE(SaveScatter(editor.store, editor.context()));
+        ASSERT_EQ(editor.messages().size(), 1u);
         EXPECT_NE(editor.messages()[0].find(named), std::string::npos) << editor.messages()[0];
-        EXPECT_FALSE(std::filesystem::exists(editor.dir.file("DECK.DBS1"))) << name;
-        EXPECT_EQ(editor.store.Scatter[1][1], 0) << name;
+        EXPECT_FALSE(std::filesystem::exists(editor.dir.file("DECK.DBS1")));
+        EXPECT_EQ(editor.store.Scatter[1][1], 0);
     }
 }
 
