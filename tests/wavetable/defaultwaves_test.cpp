@@ -53,8 +53,7 @@ TEST(DefaultWaves, MinimumAboveMaximumGivesFallingPeriods)
 {
     Table t;
     EXPECT_EQ(t.generate(14, 2.5f, 20), "Frequency increment is -0.1087 Rad/s");
-    EXPECT_EQ(t.grid.text(1, 2), "14.00");
-    EXPECT_EQ(t.grid.text(20, 2), "2.50");
+    EXPECT_EQ(t.grid.text(1, 2) + " " + t.grid.text(20, 2), "14.00 2.50");
     for (int row = 2; row <= 20; ++row)
         EXPECT_LT(std::stod(t.grid.text(row, 2)), std::stod(t.grid.text(row - 1, 2))) << row;
 }
@@ -65,10 +64,8 @@ TEST(DefaultWaves, FewerWavesLeaveTheRowsBelow)
     ASSERT_TRUE(t.generate(2.5f, 14, 20).has_value());
     const std::string row11 = t.row(11), row20 = t.row(20);
     ASSERT_TRUE(t.generate(3, 12, 10).has_value());
-    EXPECT_EQ(t.noOfWaves, 10);
-    EXPECT_EQ(t.grid.text(10, 2), "12.00");
-    EXPECT_EQ(t.row(11), row11);
-    EXPECT_EQ(t.row(20), row20);
+    EXPECT_EQ(std::tuple(t.noOfWaves, t.grid.text(10, 2), t.row(11), t.row(20)),
+        std::tuple(10, "12.00", row11, row20));
 }
 
 TEST(DefaultWavesDialog, KeyFilters)

@@ -60,26 +60,24 @@ TEST(InsertAfter, InterpolatesBetweenTheRowAndTheNext)
 TEST(InsertAfter, RefusalsNameTheRowAndChangeNothing)
 {
     const std::vector<std::string> full(100, "10");
-    struct Case {
-        std::vector<std::string> periods;
-        int row;
-        const char* message;
-    } const cases[] = {
+    // The periods of the table's waves, the row, and the start of the refusal.
+    const std::tuple<std::vector<std::string>, int, const char*> cases[] = {
         { { "10", "12" }, 2, "Insert After: row 2 is not followed by another wave" },
         { { "10", "12" }, 5, "Insert After: row 5 is not followed by another wave" },
         { { "", "12" }, 1, "Insert After: row 1 has no period" },
         { { "10", "0" }, 1, "Insert After: row 2 has no period" },
         { { "10", "abc" }, 1, "Insert After: row 2 has no period" },
         { { "10", "-10" }, 1, "Insert After: the periods of rows 1 and 2 give no wave" },
-        { full, 50, "Insert After: the table already holds 100 waves" },
+        { std::vector<std::string>(100, "10"), 50,
+            "Insert After: the table already holds 100 waves" },
     };
-    for (const auto& c : cases) {
-        Table t(c.periods);
+    for (const auto& [periods, row, message] : cases) {
+        Table t(periods);
         const std::string before = t.rows();
-        const auto result = t.insertAfterRow(c.row);
-        ASSERT_FALSE(result.has_value()) << c.message;
-        EXPECT_TRUE(result.error().message.starts_with(c.message)) << result.error().message;
-        EXPECT_EQ(t.noOfWaves, static_cast<int>(c.periods.size()));
+        const auto result = t.insertAfterRow(row);
+        ASSERT_FALSE(result.has_value()) << message;
+        EXPECT_TRUE(result.error().message.starts_with(message)) << result.error().message;
+        EXPECT_EQ(t.noOfWaves, static_cast<int>(periods.size()));
         EXPECT_EQ(t.rows(), before);
         EXPECT_TRUE(t.view.interpolatedRows.empty());
     }
