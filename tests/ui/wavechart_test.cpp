@@ -18,19 +18,11 @@ namespace {
 
 using test::accessibleName;
 
-// The program's own settings, in memory.
-class MemoryViewSettings : public ViewSettings {
-public:
-    std::string value(const std::string& key) const override
-    {
-        const auto found = values.find(key);
-        return found == values.end() ? "" : found->second;
-    }
-    void setValue(const std::string& key, const std::string& value) override
-    {
-        values[key] = value;
-    }
-    std::map<std::string, std::string> values;
+// The program's own settings, in memory; a missing key reads as "".
+struct MemoryViewSettings : ViewSettings {
+    std::string value(const std::string& key) const override { return values[key]; }
+    void setValue(const std::string& key, const std::string& v) override { values[key] = v; }
+    mutable std::map<std::string, std::string> values;
 };
 
 class WaveChartTest : public testing::Test {
