@@ -141,8 +141,8 @@ TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
 
 TEST(StartUp, StoredSettingsGiveWayToOverrides)
 {
-    const test::MapSettingsStore store(
-        { { "Velmar/Setup/Files1", "/models" }, { "Velmar/Setup/Files2", "/help" } });
+    test::MapSettingsStore store;
+    store.values = { { "Velmar/Setup/Files1", "/models" }, { "Velmar/Setup/Files2", "/help" } };
     const auto stored = readStartupDirectories(store, std::nullopt, std::nullopt);
     EXPECT_EQ(stored.files1 + " " + stored.files2, "/models /help");
     const auto overridden = readStartupDirectories(store, std::string("/mine"), std::nullopt);

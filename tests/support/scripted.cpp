@@ -19,8 +19,8 @@ Prompter::Answer ScriptedPrompter::ask(
 std::string MapSettingsStore::value(
     const std::string& application, const std::string& section, const std::string& key) const
 {
-    const auto found = values_.find(application + "/" + section + "/" + key);
-    return found == values_.end() ? std::string() : found->second;
+    const auto found = values.find(application + "/" + section + "/" + key);
+    return found == values.end() ? std::string() : found->second;
 }
 
 } // namespace quorin::test

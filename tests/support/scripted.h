@@ -43,55 +43,27 @@ private:
     std::vector<Message> messages_;
 };
 
-class MemoryClipboard : public Clipboard {
-public:
-    void clear() override { text_.clear(); }
-    void setText(const std::string& text) override { text_ = text; }
-    std::string text() const override { return text_; }
-
-private:
-    std::string text_;
+struct MemoryClipboard : Clipboard {
+    void clear() override { held.clear(); }
+    void setText(const std::string& text) override { held = text; }
+    std::string text() const override { return held; }
+    std::string held;
 };
 
-class MapSettingsStore : public SettingsStore {
-public:
-    explicit MapSettingsStore(std::map<std::string, std::string> values = {})
-        : values_(std::move(values))
-    {
-    }
-    // Keys are "application/section/key".
+struct MapSettingsStore : SettingsStore {
+    std::map<std::string, std::string> values; // keys are "application/section/key"
     std::string value(const std::string& application, const std::string& section,
         const std::string& key) const override;
-
-private:
-    std::map<std::string, std::string> values_;
 };
 
-class FixedClock : public Clock {
-public:
-    FixedClock(std::string date = "06/12/2026", std::string time = "09:05:07")
-        : date_(std::move(date))
-        , time_(std::move(time))
-    {
-    }
-    std::string shortDate() const override { return date_; }
-    std::string timeOfDay() const override { return time_; }
-
-private:
-    std::string date_;
-    std::string time_;
+// The date and time of the expected files.
+struct FixedClock : Clock {
+    std::string shortDate() const override { return "06/12/2026"; }
+    std::string timeOfDay() const override { return "09:05:07"; }
 };
 
-class FixedNumberFormat : public NumberFormat {
-public:
-    explicit FixedNumberFormat(char decimal = '.')
-        : decimal_(decimal)
-    {
-    }
-    char decimalSymbol() const override { return decimal_; }
-
-private:
-    char decimal_;
+struct FixedNumberFormat : NumberFormat {
+    char decimalSymbol() const override { return '.'; }
 };
 
 // Answers the save dialog from a script: the file, or none for Cancel (with
