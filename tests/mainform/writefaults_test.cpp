@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <map>
 
 namespace quorin {
@@ -57,46 +56,41 @@ void expectNothingLost(const Files& before, const Files& whole, const Files& aft
     }
 }
 
-struct Command {
-    const char* name;
-    bool append;
-    std::function<void(MainInputs&)> kind;
-};
-
 // Two directions of three waves; each command once on the disk as it was
 // before (its files are "before"), once whole with other inputs ("whole"),
 // then again with the k-th file open, then the k-th write, failing for every
 // k up to those the whole run made.
 TEST(WriteFaults, EveryFailureNamesItsFileAndLosesNoOldFile)
 {
-    const Command runs[] = {
+    // Each kind of run: its name, whether it appends, and what makes it that kind.
+    const std::tuple<const char*, bool, void (*)(MainInputs&)> runs[] = {
         { "static only", false, [](MainInputs& in) { in.frequencyCase = "-"; } },
         { "dynamic with static improvement", false, [](MainInputs&) {} },
         { "dynamic only", false, [](MainInputs& in) { in.excludeStaticImprovement = true; } },
         { "append", true, [](MainInputs& in) { in.selective.tubularJoints = true; } },
     };
-    for (const Command& run : runs) {
+    for (const auto& [name, append, kind] : runs) {
         test::CommandModel m("9.5\t12\t2\r1.25\t4.5\t1\r3\t7\t1");
         const test::TempDir& dir = m.dir;
         m.inputs.directionOption = 1;
         ASSERT_TRUE(m.run());
         const Files before = filesOf(dir);
-        run.kind(m.inputs);
+        kind(m.inputs);
         m.inputs.damping = "7";
         m.inputs.waveSteps = "11";
         FaultyFiles counting;
-        ASSERT_TRUE(m.run(run.append, counting)) << run.name;
+        ASSERT_TRUE(m.run(append, counting)) << name;
         const Files whole = filesOf(dir);
 
         for (const bool atWrite : { false, true }) {
             const int count = atWrite ? counting.writes : static_cast<int>(counting.opened.size());
             for (int k = 1; k <= count; ++k) {
-                const std::string trace = std::string(run.name) + (atWrite ? ", write " : ", open ")
-                    + std::to_string(k);
+                const std::string trace
+                    = std::string(name) + (atWrite ? ", write " : ", open ") + std::to_string(k);
                 restore(dir, before);
                 FaultyFiles faulty;
                 (atWrite ? faulty.failWrite : faulty.failOpen) = k;
-                const auto result = m.run(run.append, faulty);
+                const auto result = m.run(append, faulty);
                 ASSERT_FALSE(result.has_value()) << trace;
                 const std::string& failed = result.error().file;
                 EXPECT_NE(result.error().message.find(failed + ": No space left on device"),
