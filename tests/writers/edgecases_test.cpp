@@ -166,8 +166,6 @@ TEST(WriterLines, AsTheInputsGiveThem)
         // Refusals.
         { "depth not a number", set(&RunSetup::DepthText, "abc"), Writer::StaticOnly, nullptr, "",
             { "txtDEPTH" } },
-        { "depth in the other decimal symbol", [](WriterRun& r) { r.decimal = ','; },
-            Writer::DynamicOnly, nullptr, "", { "txtDEPTH" } },
         { "zero steps, the last W=0 case beyond 16 bits",
             [&](WriterRun& r) { noSteps(r), r.setup.LoadCaseStartText = "32727"; },
             Writer::DynamicStatic, nullptr, "", { "txtSTART(0)" } },
