@@ -95,11 +95,7 @@ TEST_F(Usability, HintsComeAndGoAndChangeNoFile)
     waves.setText(2, 2, "4.5");
     EXPECT_EQ(note(2, 2), "");
 
-    view.showInputs([this] {
-        MainInputs in = view.inputs();
-        in.directionOption = 1;
-        return in;
-    }());
+    control<QAbstractButton>("Option1(1)")->click(); // 2 directions, as the expected file
     QTest::mouseClick(control("cmdCREATE(0)"), Qt::LeftButton);
     const auto expected
         = readWholeFile(std::string(QUORIN_TEST_DATA) + "/writers/dynamic_static.BRSF");
