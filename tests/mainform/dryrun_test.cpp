@@ -36,19 +36,15 @@ TEST(DryRun, TheRealRunThenWritesWhatTheDryRunBuiltWhereItSaidSo)
 {
     test::CommandModel model("9.5\t12\t2\r1.25\t4.5\t1");
     model.inputs.directionOption = 1; // "2"
-    struct Step {
-        const char* what;
-        const char* damping;
-        FileStatus status; // of every file but those below
-        std::set<std::string> changed;
-    } const steps[] = {
-        { "an empty folder", "5", FileStatus::New, {} },
-        { "the same inputs", "5", FileStatus::Same, {} },
-        { "another damping", "3", FileStatus::Same, { "JKT.DFS", "JKT.BRSF" } },
+    // The damping, the status of every file but those changed, and those.
+    const std::tuple<const char*, FileStatus, std::set<std::string>> steps[] = {
+        { "5", FileStatus::New, {} },
+        { "5", FileStatus::Same, {} },
+        { "3", FileStatus::Same, { "JKT.DFS", "JKT.BRSF" } },
     };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.what);
-        model.inputs.damping = step.damping;
+    for (const auto& [damping, status, changed] : steps) {
+        SCOPED_TRACE(std::string("damping ") + damping);
+        model.inputs.damping = damping;
         const auto before = snapshot(model.dir);
         ComparingFiles dryRun(model.disk, ComparingFiles::Mode::DryRun);
         ASSERT_TRUE(model.run(false, dryRun));
@@ -58,8 +54,7 @@ TEST(DryRun, TheRealRunThenWritesWhatTheDryRunBuiltWhereItSaidSo)
         ASSERT_EQ(changes.files.size(), 13u);
         for (const FileChange& file : changes.files) {
             const std::string name = fs::path(file.path).filename().string();
-            EXPECT_EQ(file.status, step.changed.contains(name) ? FileStatus::Changed : step.status)
-                << name;
+            EXPECT_EQ(file.status, changed.contains(name) ? FileStatus::Changed : status) << name;
         }
 
         ASSERT_TRUE(model.run());
