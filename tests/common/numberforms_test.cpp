@@ -11,12 +11,8 @@ constexpr auto S = Precision::Single;
 constexpr auto D = Precision::Double;
 
 // The signed and plain forms follow from the print form, so each case checks all four.
-struct FormCase {
-    double value;
-    Precision precision;
-    const char* print;
-    const char* text;
-} const formCases[] = {
+// A value, its precision, its print form and its text form.
+const std::tuple<double, Precision, std::string, const char*> formCases[] = {
     { 12345678, S, " 1.234568E+07 ", "1.234568E+07" },
     { 12345678, D, " 12345678 ", "12345678" },
     { 0.5, S, " .5 ", "0.5" },
@@ -47,15 +43,14 @@ struct FormCase {
 
 TEST(NumberForms, EveryFormOfTheWorkedValues)
 {
-    for (const auto& c : formCases) {
-        SCOPED_TRACE(c.print);
-        const std::string print = c.print;
+    for (const auto& [value, precision, print, text] : formCases) {
+        SCOPED_TRACE(print);
         const std::string signedText = print.substr(0, print.size() - 1);
-        EXPECT_EQ(printForm(c.value, c.precision), print);
-        EXPECT_EQ(signedForm(c.value, c.precision), signedText);
-        EXPECT_EQ(plainForm(c.value, c.precision),
-            signedText[0] == ' ' ? signedText.substr(1) : signedText);
-        EXPECT_EQ(textForm(c.value, c.precision), c.text);
+        EXPECT_EQ(printForm(value, precision), print);
+        EXPECT_EQ(signedForm(value, precision), signedText);
+        EXPECT_EQ(
+            plainForm(value, precision), signedText[0] == ' ' ? signedText.substr(1) : signedText);
+        EXPECT_EQ(textForm(value, precision), text);
     }
 }
 
@@ -75,12 +70,7 @@ TEST(NumberForms, SinglePrecisionWritesTheStoredValue)
     EXPECT_EQ(textForm(0.1f, D), "0.100000001490116");
 }
 
-struct FormatCase {
-    double value;
-    const char* pattern;
-    char decimalSymbol;
-    const char* expected;
-} const formatCases[] = {
+const std::tuple<double, const char*, char, const char*> formatCases[] = {
     { 2.675, "0.00", '.', "2.68" },
     { 9.995, "#0.00", '.', "10.00" },
     { -0.5, "0", '.', "-1" },
@@ -96,10 +86,8 @@ struct FormatCase {
 
 TEST(NumberForms, FormatPatterns)
 {
-    for (const auto& c : formatCases) {
-        SCOPED_TRACE(std::to_string(c.value) + " " + c.pattern);
-        EXPECT_EQ(formatNumber(c.value, c.pattern, c.decimalSymbol), c.expected);
-    }
+    for (const auto& [value, pattern, decimalSymbol, expected] : formatCases)
+        EXPECT_EQ(formatNumber(value, pattern, decimalSymbol), expected) << value << " " << pattern;
     EXPECT_THROW(formatNumber(1, "0.0#x"), std::invalid_argument);
 }
 

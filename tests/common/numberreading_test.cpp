@@ -10,10 +10,7 @@ namespace {
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-struct LenientCase {
-    const char* text;
-    double expected;
-} const lenientCases[] = {
+const std::pair<const char*, double> lenientCases[] = {
     { "2,5", 2 },
     { "1E3x", 1000 },
     { "-2", -2 },
@@ -32,17 +29,11 @@ struct LenientCase {
 
 TEST(NumberReading, Lenient)
 {
-    for (const auto& c : lenientCases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(readLenient(c.text), c.expected);
-    }
+    for (const auto& [text, expected] : lenientCases)
+        EXPECT_EQ(readLenient(text), expected) << text;
 }
 
-struct StrictCase {
-    const char* text;
-    char decimalSymbol;
-    std::optional<double> expected;
-} const strictCases[] = {
+const std::tuple<const char*, char, std::optional<double>> strictCases[] = {
     { "  -12.5  ", '.', -12.5 },
     { "+3", '.', 3 },
     { "1E-2", '.', 0.01 },
@@ -59,10 +50,8 @@ struct StrictCase {
 
 TEST(NumberReading, StrictDouble)
 {
-    for (const auto& c : strictCases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(toDoubleStrict(c.text, c.decimalSymbol), c.expected);
-    }
+    for (const auto& [text, decimalSymbol, expected] : strictCases)
+        EXPECT_EQ(toDoubleStrict(text, decimalSymbol), expected) << text;
 }
 
 // Worked values of rounding; that a strict single is finite and a 16-bit
