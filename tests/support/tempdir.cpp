@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -16,17 +15,10 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir()
 {
-    static std::atomic<unsigned> counter { 0 };
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = fs::temp_directory_path()
-            / ("quorin-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-        if (fs::create_directory(candidate)) {
-            path_ = candidate.string();
-            return;
-        }
-    }
-    throw std::runtime_error("cannot make a temporary directory");
+    std::string pattern = (fs::temp_directory_path() / "quorin-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temporary directory");
+    path_ = pattern;
 }
 
 TempDir::~TempDir()
