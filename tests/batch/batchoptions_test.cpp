@@ -128,12 +128,9 @@ TEST(BatchOptions, WaveFileReplacesTheWholeTable)
 // file left: its message, or its refusal and no wave.
 TEST(BatchOptions, DefaultWavesAfterTheWaveFile)
 {
-    struct Case {
-        const char* value;
-        char decimal;
-        const char* message;
-        const char* row1; // height/period/theory
-    } const cases[] = {
+    // The option's value, the decimal symbol, the message's start and row 1's
+    // height/period/theory.
+    const std::tuple<const char*, char, const char*, const char*> cases[] = {
         { "20,2.5,14,22", '.', "Frequency increment is 0.1087 Rad/s", "0.44/2.50/1" },
         { " 20 ;2,5;14;18,5", ',', "Frequency increment is 0,1087 Rad/s", "0,53/2,50/1" },
         { "1,2.5,14,22", '.', "Number of Waves: at least 2", "old//" },
@@ -141,22 +138,22 @@ TEST(BatchOptions, DefaultWavesAfterTheWaveFile)
     };
     test::TempDir dir;
     dir.write("waves.txt", "old\r\n" + std::string(23, '\n') + "9\t9\t9\r\n");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.value);
+    for (const auto& [value, decimal, message, row1] : cases) {
+        SCOPED_TRACE(value);
         const auto options = parseBatchOptions(
-            { "create", "--default-waves", c.value, "--waves", dir.file("waves.txt") });
+            { "create", "--default-waves", value, "--waves", dir.file("waves.txt") });
         ASSERT_TRUE(options);
         Session session;
         MainInputs inputs;
         test::ScriptedPrompter prompter;
-        const bool generated = c.row1 != std::string("old//");
-        EXPECT_EQ(applyBatchOptions(*options, inputs, session, prompter, c.decimal).has_value(),
-            generated);
+        const bool generated = row1 != std::string("old//");
+        EXPECT_EQ(
+            applyBatchOptions(*options, inputs, session, prompter, decimal).has_value(), generated);
         ASSERT_EQ(prompter.messages().size(), 1u);
-        EXPECT_TRUE(prompter.messages()[0].text.starts_with(c.message))
+        EXPECT_TRUE(prompter.messages()[0].text.starts_with(message))
             << prompter.messages()[0].text;
         const GridModel& w = session.waves;
-        EXPECT_EQ(w.text(1, 1) + "/" + w.text(1, 2) + "/" + w.text(1, 3), c.row1);
+        EXPECT_EQ(w.text(1, 1) + "/" + w.text(1, 2) + "/" + w.text(1, 3), row1);
         EXPECT_EQ(w.text(25, 1), "9") << "rows below the generated ones are kept";
         EXPECT_EQ(session.setup.NoOfWaves, generated ? 20 : 0);
         EXPECT_EQ(session.defaultWaves.NumDefaultWaves, generated ? 20 : 0);

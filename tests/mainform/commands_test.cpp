@@ -17,13 +17,11 @@ using Answer = Prompter::Answer;
 // typed-input test; these are the paths around it.
 TEST(Commands, StopBeforeWritingWithTheirMessage)
 {
-    struct Case {
-        bool append;
-        void (*change)(CommandModel&);
-        const char* message; // the start of the message shown
-        int files; // in the model directory afterwards
-        int wavesTaken;
-    } const cases[] = {
+    const std::string box
+        = "The box \"Output ID Number (Start)\" of \"Selective Assessments\" holds ";
+    // Append or Create, the change, the start of the message shown, the files
+    // in the model directory afterwards and the waves taken.
+    const std::tuple<bool, void (*)(CommandModel&), std::string, int, int> cases[] = {
         { false,
             [](CommandModel& m) {
                 m.dir.write("JKT.BRSF", "old");
@@ -34,27 +32,25 @@ TEST(Commands, StopBeforeWritingWithTheirMessage)
             "WAV Data does not exist", 0, 1 },
         { true, [](CommandModel& m) { std::filesystem::remove(m.dir.file("JKT.WAV")); },
             "WAV Data does not exist", 0, 1 },
-        { false, [](CommandModel& m) { m.inputs.selectiveOutputId = "abc"; },
-            "The box \"Output ID Number (Start)\" of \"Selective Assessments\" holds \"abc\"", 1,
+        { false, [](CommandModel& m) { m.inputs.selectiveOutputId = "abc"; }, box + "\"abc\"", 1,
             0 },
         { true,
             [](CommandModel& m) {
                 m.inputs.selectiveOutputId = "32766";
                 m.inputs.selective.tubularJoints = true;
             },
-            "The box \"Output ID Number (Start)\" of \"Selective Assessments\" holds \"32766\"", 1,
-            0 },
+            box + "\"32766\"", 1, 0 },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+    for (const auto& [append, change, message, files, wavesTaken] : cases) {
+        SCOPED_TRACE(message);
         CommandModel m;
-        c.change(m);
-        EXPECT_FALSE(m.run(c.append).has_value());
+        change(m);
+        EXPECT_FALSE(m.run(append).has_value());
         ASSERT_EQ(m.prompter.messages().size(), 1u);
-        EXPECT_TRUE(m.prompter.messages()[0].text.starts_with(c.message))
+        EXPECT_TRUE(m.prompter.messages()[0].text.starts_with(message))
             << m.prompter.messages()[0].text;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m.dir.path()), {}), c.files);
-        EXPECT_EQ(m.setup.NoOfWaves, c.wavesTaken);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m.dir.path()), {}), files);
+        EXPECT_EQ(m.setup.NoOfWaves, wavesTaken);
     }
 }
 

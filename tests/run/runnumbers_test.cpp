@@ -17,12 +17,8 @@ RunTexts defaults()
 // Each number a writer writes stays in range, or the box that gives it is refused.
 TEST(RunNumbers, RefuseTheBoxWhoseNumberCannotBeWritten)
 {
-    struct Case {
-        const char* name;
-        std::function<void(RunTexts&)> change;
-        const char* refused; // nullptr: accepted
-    };
-    const Case cases[] = {
+    // What the case is, the change to the default inputs, and the box refused (nullptr: none).
+    const std::tuple<const char*, std::function<void(RunTexts&)>, const char*> cases[] = {
         { "start not a number", [](RunTexts& t) { t.loadCaseStart = "7O"; }, "txtSTART(0)" },
         { "start in the other decimal symbol", [](RunTexts& t) { t.loadCaseStart = "70,5"; },
             "txtSTART(0)" },
@@ -49,17 +45,17 @@ TEST(RunNumbers, RefuseTheBoxWhoseNumberCannotBeWritten)
             "txtSTART(1)" },
         { "more than 100 waves", [](RunTexts& t) { t.waves = 101; }, "" },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, change, refused] : cases) {
+        SCOPED_TRACE(name);
         RunTexts texts = defaults();
-        c.change(texts);
+        change(texts);
         const auto n = deriveRunNumbers(texts, '.');
-        if (!c.refused) {
+        if (!refused) {
             EXPECT_TRUE(n.has_value()) << n.error().message;
             continue;
         }
         ASSERT_FALSE(n.has_value());
-        EXPECT_EQ(n.error().field, c.refused);
+        EXPECT_EQ(n.error().field, refused);
         EXPECT_FALSE(n.error().message.empty());
     }
 }
