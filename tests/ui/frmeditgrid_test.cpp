@@ -100,50 +100,45 @@ TEST_F(FrmEditGridTest, SaveDropsTheTypedTextAndReopensTheEditorOnTheOldOne)
     EXPECT_EQ(store.Scatter[1][1], 4.0f);
 }
 
-// A range selected with the mouse, then a button, or a key on the grid with
-// the editor closed: the clipboard, and rows 1 to 4 of columns 2 to 4 once
-// the editor has left the cell.
+// A range selected with the mouse from one cell to another, the clipboard,
+// then a button (by its object name), or a key on the grid with the editor
+// closed: the clipboard, and rows 1 to 4 of columns 2 to 4 once the editor
+// has left the cell.
 TEST_F(FrmEditGridTest, CutCopyAndPasteButtonsAndKeys)
 {
-    struct Case {
-        Cell from, to;
-        const char* action; // a button's object name or a key
-        const char* clipboard;
-        const char* clipboardAfter;
-        const char* cellsAfter;
-    } const cases[] = {
-        { { 1, 2 }, { 2, 4 }, "Command3(1)", "", "12\t13\t14\r22\t23\t24",
+    const std::tuple<Cell, Cell, const char*, const char*, const char*, const char*> cases[] = {
+        { { 1, 2 }, { 2, 4 }, "", "Command3(1)", "12\t13\t14\r22\t23\t24",
             "12,13,14|22,23,24|32,33,34|x,,|" },
-        { { 2, 2 }, { 3, 3 }, "Command3(2)", "7\t8\r\n9\t0\r\n", "7\t8\r\n9\t0\r\n",
+        { { 2, 2 }, { 3, 3 }, "7\t8\r\n9\t0\r\n", "Command3(2)", "7\t8\r\n9\t0\r\n",
             "12,13,14|7,8,24|9,0,34|x,,|" },
-        { { 1, 2 }, { 1, 4 }, "Command3(2)", "-5\t.5\t 6", "-5\t.5\t 6",
+        { { 1, 2 }, { 1, 4 }, "-5\t.5\t 6", "Command3(2)", "-5\t.5\t 6",
             "5,5,6|22,23,24|32,33,34|x,,|" },
-        { { 3, 2 }, { 1, 4 }, "Command3(0)", "", "12\t13\t14\r22\t23\t24\r32\t33\t34",
+        { { 3, 2 }, { 1, 4 }, "", "Command3(0)", "12\t13\t14\r22\t23\t24\r32\t33\t34",
             ",,|,,|,,|x,,|" },
-        { { 2, 3 }, { 2, 3 }, "C", "", "23", "12,13,14|22,23,24|32,33,34|x,,|" },
-        { { 2, 3 }, { 2, 3 }, "V", "-4", "-4", "12,13,14|22,4,24|32,33,34|x,,|" },
-        { { 2, 3 }, { 2, 3 }, "X", "", "23", "12,13,14|22,,24|32,33,34|x,,|" },
+        { { 2, 3 }, { 2, 3 }, "", "C", "23", "12,13,14|22,23,24|32,33,34|x,,|" },
+        { { 2, 3 }, { 2, 3 }, "-4", "V", "-4", "12,13,14|22,4,24|32,33,34|x,,|" },
+        { { 2, 3 }, { 2, 3 }, "", "X", "23", "12,13,14|22,,24|32,33,34|x,,|" },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.action) + " " + c.clipboard);
+    for (const auto& [from, to, clipboard, action, clipboardAfter, cellsAfter] : cases) {
+        SCOPED_TRACE(std::string(action) + " " + clipboard);
         for (int r = 1; r <= 3; ++r)
             for (int col = 2; col <= 4; ++col)
                 grid.setText(r, col, std::to_string(r * 10 + col));
         grid.setText(4, 2, "x");
-        platforms.clipboard.setText(c.clipboard);
-        test::drag(*view, c.from, c.to);
-        if (c.action[1] == '\0') {
+        platforms.clipboard.setText(clipboard);
+        test::drag(*view, from, to);
+        if (action[1] == '\0') {
             QTest::keyClick(view->editor(), Qt::Key_Escape);
-            QTest::keyClick(view, c.action[0], Qt::ControlModifier);
+            QTest::keyClick(view, action[0], Qt::ControlModifier);
         } else {
-            click(c.action);
+            click(action);
         }
         clickCell(25, 18);
-        EXPECT_EQ(platforms.clipboard.text(), c.clipboardAfter);
+        EXPECT_EQ(platforms.clipboard.text(), clipboardAfter);
         std::string cells;
         for (int r = 1; r <= 4; ++r)
             cells += grid.text(r, 2) + "," + grid.text(r, 3) + "," + grid.text(r, 4) + "|";
-        EXPECT_EQ(cells, c.cellsAfter);
+        EXPECT_EQ(cells, cellsAfter);
     }
 }
 
