@@ -104,13 +104,9 @@ TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
     for (int i = 0; i < 150; ++i)
         waves150 += " 1  2  1\r\n";
     const std::string full = Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "1", "50");
-    struct Case {
-        const char* name;
-        const char* modelNam; // nullptr: no model.NAM
-        std::string settings; // empty: no settings file
-        const char* named;
-    };
-    const Case cases[] = {
+    // What is wrong, model.NAM (nullptr: none), the settings file (empty:
+    // none), and the file the message names.
+    const std::tuple<const char*, const char*, std::string, const char*> cases[] = {
         { "truncated settings", "STEM,x,y", full.substr(0, full.size() - 20), "STEM.DFS" },
         { "150 waves", "STEM,x,y", Settings(" 2 \r\n 0\r\n 150 \r\n", waves150, " 0 ", "1", "50"),
             "STEM.DFS" },
@@ -121,21 +117,21 @@ TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
         { "missing model.NAM", nullptr, "", "model.NAM" },
         { "model.NAM with two fields", "STEM,x", "", "model.NAM" },
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, modelNam, settings, named] : cases) {
         Fixture f;
-        f.dir.write("model.NAM", c.modelNam ? f.dir.file(c.modelNam) + "\r\n" : "");
-        if (!c.modelNam)
+        f.dir.write("model.NAM", modelNam ? f.dir.file(modelNam) + "\r\n" : "");
+        if (!modelNam)
             std::filesystem::remove(f.dir.file("model.NAM"));
-        if (!c.settings.empty())
-            f.dir.write("STEM.DFS", c.settings);
+        if (!settings.empty())
+            f.dir.write("STEM.DFS", settings);
         const MainInputs inputs = f.start().inputs;
-        ASSERT_EQ(f.prompter.messages().size(), 1u) << c.name;
-        EXPECT_NE(f.prompter.messages()[0].text.find(c.named), std::string::npos) << c.name;
+        ASSERT_EQ(f.prompter.messages().size(), 1u) << name;
+        EXPECT_NE(f.prompter.messages()[0].text.find(named), std::string::npos) << name;
         MainInputs expected;
-        const bool modelFileFailed = std::string(c.named) == "model.NAM";
+        const bool modelFileFailed = std::string(named) == "model.NAM";
         expected.batchFile = (modelFileFailed ? std::string() : f.dir.file("STEM")) + ".BRSF";
-        EXPECT_EQ(inputs, expected) << c.name;
-        EXPECT_EQ(f.setup.SpectrumType, "3") << c.name;
+        EXPECT_EQ(inputs, expected) << name;
+        EXPECT_EQ(f.setup.SpectrumType, "3") << name;
     }
 }
 

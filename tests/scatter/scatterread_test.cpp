@@ -14,11 +14,8 @@ using Messages = std::vector<std::string>;
 // Column 1 headed 10 instead of 0.5, column 2 headed 0 instead of 1.5.
 const std::string kTenThenZero = "10 0" + test::kPeriods.substr(7);
 
-struct Case {
-    const char* name;
-    std::string file;
-    const char* totalsLine;
-};
+// What the file holds, the file, and the totals line after reading it.
+using Case = std::tuple<const char*, std::string, const char*>;
 
 TEST(ScatterRead, TotalsAndCyclesCountOnlyTheCellsThatTakePart)
 {

@@ -14,16 +14,11 @@ using Lines = std::vector<std::string>;
 
 const std::string kCombine = "REM *******************COMBINE ALL DIRECTIONS";
 
-// A line of a file checked after a writer ran on changed inputs; with no
-// file, the box the writer refuses before it opens any file.
-struct LineCase {
-    const char* name;
-    std::function<void(WriterRun&)> change;
-    Writer writer;
-    const char* file;
-    const char* prefix; // the lines compared are those starting with it
-    Lines expected;
-};
+// What a case is, its change to the inputs, the writer, then the file and the
+// start of the lines compared in it, and those lines; with no file, the box
+// the writer refuses before it opens any file.
+using LineCase = std::tuple<const char*, std::function<void(WriterRun&)>, Writer, const char*,
+    const char*, Lines>;
 
 TEST(WriterLines, AsTheInputsGiveThem)
 {
@@ -175,26 +170,25 @@ TEST(WriterLines, AsTheInputsGiveThem)
         { "selective output id beyond 16 bits", [](WriterRun& r) { r.setup.OutputIdStart = 32767; },
             Writer::Append, nullptr, "", { "txtSTART(3)" } },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, change, writer, file, prefix, expected] : cases) {
+        SCOPED_TRACE(name);
         WriterRun run;
-        if (c.change)
-            c.change(run);
-        const auto result = run.write(c.writer);
-        if (!c.file) {
+        if (change)
+            change(run);
+        const auto result = run.write(writer);
+        if (!file) {
             ASSERT_FALSE(result.has_value());
-            EXPECT_EQ(Lines { result.error().field }, c.expected);
+            EXPECT_EQ(Lines { result.error().field }, expected);
             EXPECT_FALSE(
                 fileExists(run.dir.file("JKT.@F1")) || fileExists(run.setup.BatchFileName));
             continue;
         }
         EXPECT_TRUE(result.has_value());
-        const Lines got = run.linesStarting(c.file, c.prefix);
-        if (c.prefix[0] != '\0' || c.expected.size() == got.size()) {
-            EXPECT_EQ(got, c.expected);
+        const Lines got = run.linesStarting(file, prefix);
+        if (prefix[0] != '\0' || expected.size() == got.size()) {
+            EXPECT_EQ(got, expected);
         } else { // a run of consecutive lines somewhere in the file
-            const bool found
-                = std::search(got.begin(), got.end(), c.expected.begin(), c.expected.end())
+            const bool found = std::search(got.begin(), got.end(), expected.begin(), expected.end())
                 != got.end();
             EXPECT_TRUE(found) << testing::PrintToString(got);
         }
