@@ -56,8 +56,10 @@ TEST_F(FrmEditGridTest, ControlsCarryTheirNamesAndTipsAndShowTheirTextsInFull)
             EXPECT_FALSE(picture->icon().isNull()) << name;
         }
     }
-    // What Save writes for boxes left alone.
-    EXPECT_EQ(text("Text2") + text("Text3(0)") + text("Text3(1)"), "111");
+    // What Save writes for boxes left alone; "Ste" unchecked.
+    EXPECT_EQ(text("Text2") + text("Text3(0)") + text("Text3(1)")
+            + (control<QCheckBox>("Check1")->isChecked() ? " Ste" : ""),
+        "111");
 
     // Along the top row from the left, each control after the text of the one
     // before and as large as its text needs.
