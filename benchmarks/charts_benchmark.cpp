@@ -6,10 +6,8 @@
 //
 //   build/benchmarks/charts_benchmark [repeats]
 
-#include "common/qt/core/qtplatform.h"
+#include "common/qt/desktopplatform.h"
 #include "common/qt/gridview.h"
-#include "common/qt/qtfilechooser.h"
-#include "common/qt/qtprompter.h"
 #include "mainform/frmmain.h"
 #include "mainform/wavechartpanel.h"
 #include "scatter/frmeditgrid.h"
@@ -101,13 +99,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
 
-    quorin::QtPrompter prompter;
-    quorin::QtClipboard clipboard;
-    quorin::DiskFiles files;
-    const quorin::QtClock clock;
-    const quorin::QtNumberFormat numberFormat;
-    quorin::QtFileChooser chooser;
-    const quorin::Platform platform { prompter, clipboard, files, clock, numberFormat, chooser };
+    quorin::DesktopPlatform desktop;
+    const quorin::Platform platform = desktop.platform();
 
     quorin::GridEdit store;
     quorin::frmEditGrid editor(store, { "BENCH", "3" }, platform);

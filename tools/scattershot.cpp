@@ -1,9 +1,7 @@
 // Opens the scatter diagram editor on a model's diagram, as "Edit Scatter
 // Diagram" and Open would, and saves a picture of the screen:
 //   scatter_screenshot MODEL_STEM DIRECTION OUT.png [--steepness]
-#include "common/qt/core/qtplatform.h"
-#include "common/qt/qtfilechooser.h"
-#include "common/qt/qtprompter.h"
+#include "common/qt/desktopplatform.h"
 #include "scatter/frmeditgrid.h"
 
 #include <QApplication>
@@ -23,16 +21,10 @@ int main(int argc, char* argv[])
         std::cerr << "usage: scatter_screenshot MODEL_STEM DIRECTION OUT.png [--steepness]\n";
         return 2;
     }
-    quorin::QtPrompter prompter;
-    quorin::QtClipboard clipboard;
-    quorin::DiskFiles files;
-    const quorin::QtClock clock;
-    const quorin::QtNumberFormat numberFormat;
-    quorin::QtFileChooser chooser;
+    quorin::DesktopPlatform desktop;
     quorin::GridEdit store;
-    quorin::frmEditGrid editor(store, { args[1].toStdString(), "3" },
-        { prompter, clipboard, files, clock, numberFormat, chooser });
-    prompter.setParent(&editor);
+    quorin::frmEditGrid editor(store, { args[1].toStdString(), "3" }, desktop.platform());
+    desktop.prompter.setParent(&editor);
     editor.show();
     if (!QTest::qWaitForWindowExposed(&editor))
         return 1;

@@ -1,6 +1,5 @@
 #include "common/qt/core/qtplatform.h"
-#include "common/qt/qtfilechooser.h"
-#include "common/qt/qtprompter.h"
+#include "common/qt/desktopplatform.h"
 #include "mainform/frmmain.h"
 #include "mainform/startup.h"
 #include "quorin_version.h"
@@ -67,18 +66,13 @@ int main(int argc, char* argv[])
     parser.process(app);
 
     const quorin::QtSettingsStore store;
-    const quorin::QtNumberFormat numberFormat;
-    const quorin::QtClock clock;
-    quorin::QtPrompter prompter;
-    quorin::QtClipboard clipboard;
-    quorin::DiskFiles files;
+    quorin::DesktopPlatform desktop;
     quorin::QtViewSettings viewSettings;
     quorin::Session session;
 
-    quorin::QtFileChooser chooser;
-    quorin::frmMain window(session, { prompter, clipboard, files, clock, numberFormat, chooser });
-    prompter.setParent(&window);
-    chooser.setParent(&window);
+    quorin::frmMain window(session, desktop.platform());
+    desktop.prompter.setParent(&window);
+    desktop.chooser.setParent(&window);
     window.keepViewState(viewSettings);
     window.open(quorin::readStartupDirectories(
         store, optionValue(parser, files1), optionValue(parser, files2)));
