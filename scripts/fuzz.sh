@@ -14,9 +14,15 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 
 scripts/install-deps.sh clang-19 libclang-rt-19-dev
-CC=clang-19 CXX=clang++-19 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUORIN_FUZZ=ON -DQUORIN_TESTS=OFF -DQUORIN_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null
+# The build's output is shown only when it fails.
+mkdir -p build-fuzz
+if ! { CC=clang-19 CXX=clang++-19 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUORIN_FUZZ=ON -DQUORIN_TESTS=OFF -DQUORIN_BENCHMARKS=OFF \
+    && cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}"; } >build-fuzz/build.log 2>&1; then
+    echo "The fuzz targets did not build:"
+    grep -E -A8 'error|FAILED' build-fuzz/build.log | head -n 60
+    exit 1
+fi
 
 # Seeds: the repository's files for the file readers, a few typed texts and command lines.
 seeds=build-fuzz/seeds
