@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/platform.h"
+#include "common/qt/queuedrefresh.h"
 #include "guide/guidetext.h"
 #include "mainform/commands.h"
 #include "mainform/session.h"
@@ -106,7 +107,6 @@ private:
     // frmmainchart.cpp: the wave chart beside the wave table, the facts line under it.
     QWidget* buildWavePanes(QGroupBox* waveData);
     void bindWaveChart();
-    void scheduleWaveRedraw();
     void redrawWaveChart();
     void showWaveFacts();
     void GridSetUp();
@@ -186,7 +186,7 @@ private:
     WaveChartPanel* waveChart_ = nullptr;
     QLabel* waveFacts_ = nullptr;
     QToolButton* chartSwitch_ = nullptr;
-    bool waveRedrawPending_ = false; // one redraw for all the cells a command changes
+    QueuedRefresh waveRedraw_ { this, [this] { redrawWaveChart(); } };
     ViewSettings* viewSettings_ = nullptr;
 };
 

@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <utility>
 
 // The wave chart beside the wave table, in a pane the user shows or hides,
 // and the facts line of the current wave row under the table. Displays only:
@@ -72,14 +71,10 @@ void frmMain::bindWaveChart()
     statusBar()->addPermanentWidget(chartSwitch_);
     connect(chartSwitch_, &QToolButton::toggled, this, &frmMain::showWaveChart);
 
-    connect(Grid2->model(), &QAbstractItemModel::dataChanged, this,
-        [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
-            if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
-                scheduleWaveRedraw();
-        });
+    waveRedraw_.follow(Grid2->model());
     // Create and Append recount the waves.
     for (QPushButton* command : cmdCREATE)
-        connect(command, &QPushButton::clicked, this, &frmMain::scheduleWaveRedraw);
+        connect(command, &QPushButton::clicked, this, [this] { waveRedraw_.schedule(); });
     connect(Grid2->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         showWaveFacts();
         waveChart_->markRow(waves_.row());
@@ -89,18 +84,8 @@ void frmMain::bindWaveChart()
     redrawWaveChart();
 }
 
-// A command changes many cells, and the wave count after them: the chart is
-// drawn once, when the command is over and before the view is painted again.
-void frmMain::scheduleWaveRedraw()
-{
-    if (std::exchange(waveRedrawPending_, true))
-        return;
-    QMetaObject::invokeMethod(this, &frmMain::redrawWaveChart, Qt::QueuedConnection);
-}
-
 void frmMain::redrawWaveChart()
 {
-    waveRedrawPending_ = false;
     waveChart_->draw(quorin::waveChart(waves_, setup_.NoOfWaves, setup_.WaveSteepness),
         setup_.WaveSteepness, platform_.numberFormat.decimalSymbol());
     waveChart_->markRow(waves_.row());

@@ -11,8 +11,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include <utility>
-
 namespace quorin {
 
 namespace {
@@ -116,11 +114,7 @@ ScatterShading::ScatterShading(GridView& grid, char decimalSymbol)
     row->addStretch();
     strips_->setFooter(footer);
 
-    connect(grid.model(), &QAbstractItemModel::dataChanged, this,
-        [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
-            if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
-                scheduleRefresh();
-        });
+    queued_.follow(grid.model());
     connect(perThousand_, &QCheckBox::toggled, this, &ScatterShading::refresh);
     refresh();
 }
@@ -130,18 +124,8 @@ ShareUnit ScatterShading::unit() const
     return perThousand_->isChecked() ? ShareUnit::PerThousand : ShareUnit::Occurrences;
 }
 
-// Once the command that changed the cells is over, and before the grid is
-// painted again (a paint request waits behind other events).
-void ScatterShading::scheduleRefresh()
-{
-    if (std::exchange(pending_, true))
-        return;
-    QMetaObject::invokeMethod(this, &ScatterShading::refresh, Qt::QueuedConnection);
-}
-
 void ScatterShading::refresh()
 {
-    pending_ = false;
     const ScatterShares shares = scatterShares(grid_.gridModel());
     std::vector<CellNote> notes;
     for (const CellShade& shade : cellShades(shares)) {

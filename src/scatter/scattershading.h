@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/qt/queuedrefresh.h"
 #include "scatter/scattershares.h"
 
 #include <QObject>
@@ -32,14 +33,13 @@ public:
 
 private:
     ShareUnit unit() const;
-    void scheduleRefresh();
 
     GridView& grid_;
     const char decimalSymbol_;
     GridStrips* strips_;
     ShareLegend* legend_;
     QCheckBox* perThousand_;
-    bool pending_ = false; // many cells change at once on Open and Paste: one refresh for them all
+    QueuedRefresh queued_ { this, [this] { refresh(); } };
 };
 
 } // namespace quorin
