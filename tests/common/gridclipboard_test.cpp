@@ -19,7 +19,9 @@ TEST(GridClipboard, RangeCommands)
         void (*command)(GridModel&, test::MemoryClipboard&);
         int row, col, endRow, endCol, anchorRow, anchorCol;
         const char* cellsAfter; // rows by "|", cells by ","
-    } const cases[] = {
+    };
+    const auto strip = [](GridModel& g, test::MemoryClipboard&) { stripLeadingCharacters(g); };
+    const Case cases[] = {
         { "paste nothing", [](GridModel& g, test::MemoryClipboard& c) { pasteRange(g, c); }, 1, 1,
             3, 3, 1, 1, "-1.5, 7,.5|--2,\n\n,/x|0.5,,\xC3\xA9" },
         // The anchor decides the block: on the selection end it is one line
@@ -28,12 +30,9 @@ TEST(GridClipboard, RangeCommands)
             2, 2, 2, 2, ",,.5|,\n\n,/x|0.5,,\xC3\xA9" },
         // The clean-up takes one leading character below "0" from the
         // current cell to the selection end, when that lies down and right.
-        { "strip all", [](GridModel& g, auto&) { stripLeadingCharacters(g); }, 1, 1, 3, 3, 1, 1,
-            "1.5,7,5|-2,\n,x|0.5,,\xC3\xA9" },
-        { "strip from column 2", [](GridModel& g, auto&) { stripLeadingCharacters(g); }, 1, 2, 2, 3,
-            1, 2, "-1.5,7,5|--2,\n,x|0.5,,\xC3\xA9" },
-        { "strip up and right", [](GridModel& g, auto&) { stripLeadingCharacters(g); }, 2, 1, 1, 3,
-            2, 1, "-1.5, 7,.5|--2,\n\n,/x|0.5,,\xC3\xA9" },
+        { "strip all", strip, 1, 1, 3, 3, 1, 1, "1.5,7,5|-2,\n,x|0.5,,\xC3\xA9" },
+        { "strip from column 2", strip, 1, 2, 2, 3, 1, 2, "-1.5,7,5|--2,\n,x|0.5,,\xC3\xA9" },
+        { "strip up and right", strip, 2, 1, 1, 3, 2, 1, "-1.5, 7,.5|--2,\n\n,/x|0.5,,\xC3\xA9" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,23 +12,19 @@ namespace {
 using Texts = std::vector<std::string>;
 using Numbers = std::vector<double>;
 
-Texts allTexts(const std::string& text)
+// Every field of the text, each read with read until it returns nothing.
+template <typename T>
+std::vector<T> all(const std::string& text, std::optional<T> (ListInput::*read)())
 {
     ListInput in(text);
-    Texts fields;
-    while (auto field = in.readText())
+    std::vector<T> fields;
+    while (auto field = (in.*read)())
         fields.push_back(*field);
     return fields;
 }
 
-Numbers allNumbers(const std::string& text)
-{
-    ListInput in(text);
-    Numbers numbers;
-    while (auto number = in.readNumber())
-        numbers.push_back(*number);
-    return numbers;
-}
+const auto allTexts = [](const std::string& text) { return all(text, &ListInput::readText); };
+const auto allNumbers = [](const std::string& text) { return all(text, &ListInput::readNumber); };
 
 TEST(ListInput, TextFields)
 {

@@ -59,7 +59,6 @@ TEST(NumberForms, DecimalCommaInPrintAndTextFormOnly)
     EXPECT_EQ(printForm(12.25, S, ','), " 12,25 ");
     EXPECT_EQ(printForm(-1.5e-5, S, ','), "-1,5E-05 ");
     EXPECT_EQ(textForm(0.05, S, ','), "0,05");
-    EXPECT_EQ(signedForm(12.25, S), " 12.25");
 }
 
 TEST(NumberForms, SinglePrecisionWritesTheStoredValue)

@@ -23,4 +23,8 @@ BatchRun RunQuorinBatch(const TempDir& dir, const std::vector<std::string>& args
 // The names of the files in dir.
 std::vector<std::string> FileNames(const TempDir& dir);
 
+// The lines of a written file, split at each CR LF; joined again with CR LF
+// they give the text back, so equal lines are equal files.
+std::vector<std::string> LinesOf(const std::string& text);
+
 } // namespace quorin::test

@@ -8,15 +8,6 @@
 namespace quorin::test {
 namespace {
 
-// The line of a file (1-based), without its CR LF.
-std::string Line(const std::string& text, int number)
-{
-    std::size_t start = 0;
-    for (int line = 1; line < number; ++line)
-        start = text.find("\r\n", start) + 2;
-    return text.substr(start, text.find("\r\n", start) - start);
-}
-
 TEST(QuorinBatchScatter, ImportPastesASpreadsheetAndSavesWithTheModelsSpectrum)
 {
     TempDir dir;
@@ -31,9 +22,11 @@ TEST(QuorinBatchScatter, ImportPastesASpreadsheetAndSavesWithTheModelsSpectrum)
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out, "Wrote JKT.DBS2\n");
     const std::string saved = dir.read("JKT.DBS2");
-    EXPECT_EQ(Line(saved, 1) + "|" + Line(saved, 2) + "|" + Line(saved, 3), "1|1|2");
-    EXPECT_EQ(Line(saved, 6).substr(0, 9), " 0  5  0 ");
-    EXPECT_EQ(Line(saved, 6).substr(18 * 3, 8), " 3  4.5 ") << "the line feed is stripped";
+    const auto lines = LinesOf(saved);
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[0] + "|" + lines[1] + "|" + lines[2], "1|1|2");
+    EXPECT_EQ(lines[5].substr(0, 9), " 0  5  0 ");
+    EXPECT_EQ(lines[5].substr(18 * 3, 8), " 3  4.5 ") << "the line feed is stripped";
 
     // An existing file is replaced only when --overwrite answers the question.
     dir.write("cells.txt", "9");
@@ -47,7 +40,7 @@ TEST(QuorinBatchScatter, ImportPastesASpreadsheetAndSavesWithTheModelsSpectrum)
     const BatchRun replaced = RunQuorinBatch(dir, overwrite);
     EXPECT_EQ(replaced.status, 0);
     EXPECT_NE(replaced.err.find("end with LF alone"), std::string::npos) << replaced.err;
-    EXPECT_EQ(Line(dir.read("JKT.DBS2"), 6).substr(0, 6), " 9  0 ");
+    EXPECT_EQ(LinesOf(dir.read("JKT.DBS2")).at(5).substr(0, 6), " 9  0 ");
 }
 
 } // namespace

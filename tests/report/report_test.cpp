@@ -136,12 +136,11 @@ TEST(RunReport, MissingAndDamagedDiagramsAreSaidSoAndTheReportGoesOn)
     EXPECT_TRUE(first.cells[24][7].shade.has_value());
 }
 
+// The names of a run (@F1 to @F80 and the files of their own) are listed as
+// the end-to-end report test reads them back; these are the gaps and repeats.
 TEST(RunReport, FileNamesThatCountUpAreListedAsRanges)
 {
     const std::vector<std::pair<std::vector<std::string>, std::vector<FileRange>>> cases {
-        { { "J.@F1", "J.@F2", "J.@F3", "J.C70", "J.C90", "J.BRSF" },
-            { { "J.@F1", "J.@F3", 3 }, { "J.C70", "J.C70", 1 }, { "J.C90", "J.C90", 1 },
-                { "J.BRSF", "J.BRSF", 1 } } },
         { { "A1", "B2", "B4", "B5" }, { { "A1", "A1", 1 }, { "B2", "B2", 1 }, { "B4", "B5", 2 } } },
         { { "X", "X", "9", "10" }, { { "X", "X", 1 }, { "X", "X", 1 }, { "9", "10", 2 } } },
     };
@@ -173,7 +172,8 @@ std::map<std::string, std::pair<std::string, fs::file_time_type>> snapshot(const
 }
 
 // Whatever comes of it, a report leaves every file of the run as it was; only
-// the report file itself is written, whole.
+// the report file itself is written, whole. That .pdf makes a PDF and a folder
+// that cannot be written is said so are in the end-to-end report tests.
 TEST(RunReport, WritesTheReportFileAndNoOther)
 {
     struct Case {
@@ -182,11 +182,9 @@ TEST(RunReport, WritesTheReportFileAndNoOther)
         const char* outcome; // the start of the message
         const char* written; // the report file's bytes; nullptr: none
     } const cases[] = {
-        { "JKT-report.pdf", "JKT.BRSF", "Wrote the run report ", "PDF Run report of JKT" },
         { "old.HTML", "JKT.BRSF", "Wrote the run report ", "HTML Run report of JKT" },
         { "JKT-report.txt", "JKT.BRSF", "The report file ", nullptr },
         { "run.html", "run.html", "The report file ", nullptr },
-        { "no/such/folder/r.pdf", "JKT.BRSF", "Could not write the report ", nullptr },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.out);

@@ -30,14 +30,12 @@ TEST(RunNumbers, RefuseTheBoxWhoseNumberCannotBeWritten)
             [](RunTexts& t) { t.loadCaseStart = "32757", t.dynamic = false; }, "txtSTART(0)" },
         { "last W=0 case 32767", [](RunTexts& t) { t.loadCaseStart = "32715"; }, nullptr },
         { "last W=0 case 32768", [](RunTexts& t) { t.loadCaseStart = "32716"; }, "txtSTART(0)" },
-        // No wave steps: the W=0 run still names ZeroBase + 1.
+        // No wave steps: the W=0 run still names ZeroBase + 1 (one more is refused: the
+        // dynamic writer's refusal in the writer tests; so is a depth that is no number).
         { "no steps, first W=0 case 32767",
             [](RunTexts& t) { t.waveSteps = "0", t.loadCaseStart = "32726"; }, nullptr },
-        { "no steps, first W=0 case 32768",
-            [](RunTexts& t) { t.waveSteps = "0", t.loadCaseStart = "32727"; }, "txtSTART(0)" },
         { "negative steps reach below -32768",
             [](RunTexts& t) { t.waveSteps = "-5", t.loadCaseStart = "-32763"; }, "txtSTART(0)" },
-        { "depth not a number", [](RunTexts& t) { t.waterDepth = "deep"; }, "txtDEPTH" },
         { "damping beyond every range", [](RunTexts& t) { t.damping = "1e400"; }, "txtBLOCKS" },
         { "global ids end at 2147483647", [](RunTexts& t) { t.globalOutputId = "2147483645"; },
             nullptr },

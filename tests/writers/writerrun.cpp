@@ -42,18 +42,12 @@ void WriterRun::wave(int index, float height, float period, float theory)
 
 Result<FilesWritten> WriterRun::write(Writer writer)
 {
-    BatchWriter writers(setup, form, files, clock, decimal);
-    switch (writer) {
-    case Writer::StaticOnly:
-        return writers.WriteStaticOnly();
-    case Writer::DynamicStatic:
-        return writers.WriteDynamicStatic();
-    case Writer::DynamicOnly:
-        return writers.WriteDynamicOnly();
-    case Writer::Append:
-        break;
-    }
-    return writers.AppendSelective();
+    // In the order of the Writer enum.
+    constexpr Result<FilesWritten> (BatchWriter::*writers[])()
+        = { &BatchWriter::WriteStaticOnly, &BatchWriter::WriteDynamicStatic,
+              &BatchWriter::WriteDynamicOnly, &BatchWriter::AppendSelective };
+    BatchWriter batchWriter(setup, form, files, clock, decimal);
+    return (batchWriter.*writers[static_cast<int>(writer)])();
 }
 
 std::vector<std::string> WriterRun::linesStarting(
