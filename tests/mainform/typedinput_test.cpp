@@ -43,6 +43,8 @@ TEST(TypedInput, CommandsRefuseTheBoxOrWriteNumbers)
                     continue;
                 }
                 ASSERT_EQ(m.prompter.messages().size(), 1u);
+                EXPECT_EQ(m.dir.files().size(), 1u); // the wave data only
+                EXPECT_EQ(m.setup.NoOfWaves, 0);
                 const std::string& told = m.prompter.messages()[0].text;
                 EXPECT_TRUE(told.starts_with("WAV Data")
                     || told.contains(field ? quotedName(*field) : "Height"))

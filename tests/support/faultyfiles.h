@@ -42,9 +42,9 @@ public:
     {
         return disk_.size(path);
     }
-    int truncate(const std::string& path, std::uintmax_t size) override
+    int truncate(const std::string& path, std::uintmax_t n) override
     {
-        return disk_.truncate(path, size);
+        return disk_.truncate(path, n);
     }
 
 private:
