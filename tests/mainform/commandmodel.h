@@ -3,7 +3,7 @@
 #include "mainform/commands.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
-#include "wavetable/wavegrid.h"
+#include "wavetable/wavetablefixture.h"
 
 #include <string>
 
@@ -17,18 +17,15 @@ struct CommandModel {
     DiskFiles disk;
     FixedClock clock;
     RunSetup setup;
-    GridModel waves { kWaveGridRows, kWaveGridCols };
+    GridModel waves;
     MainInputs inputs;
 
     explicit CommandModel(const std::string& rows = "2.5\t7\t1")
+        : waves(waveTable(rows))
     {
         dir.write("JKT.WAV", "");
         setup.ModelName = dir.file("JKT");
         inputs.batchFile = dir.file("JKT.BRSF");
-        GridSetUp(waves);
-        waves.setSelectionEnd(kWaveRowCount, 3);
-        waves.setRangeText(rows);
-        waves.setCurrent(1, 1);
     }
     Result<std::string> run(bool append, FileLayer& files)
     {

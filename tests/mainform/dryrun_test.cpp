@@ -13,18 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct OnDisk {
-    std::string bytes;
-    fs::file_time_type modified;
-    bool operator==(const OnDisk&) const = default;
-};
+using OnDisk = std::pair<std::string, fs::file_time_type>; // the bytes and their last change
 
 std::map<std::string, OnDisk> snapshot(const test::TempDir& dir)
 {
     std::map<std::string, OnDisk> files;
-    for (const auto& entry : fs::directory_iterator(dir.path()))
-        files[entry.path().string()]
-            = { dir.read(entry.path().filename().string()), fs::last_write_time(entry.path()) };
+    for (const auto& [name, bytes] : dir.files())
+        files[dir.file(name)] = { bytes, fs::last_write_time(dir.file(name)) };
     return files;
 }
 
@@ -32,30 +27,20 @@ std::map<std::string, OnDisk> snapshot(const test::TempDir& dir)
 // folder, again with the same inputs, then with another damping. The dry run
 // leaves every file as it was; the real run then changes exactly the files
 // the dry run called new or changed, into the very bytes the dry run built.
+// Which status a missing or an existing file gets is in the run changes test.
 TEST(DryRun, TheRealRunThenWritesWhatTheDryRunBuiltWhereItSaidSo)
 {
     test::CommandModel model("9.5\t12\t2\r1.25\t4.5\t1");
     model.inputs.directionOption = 1; // "2"
-    // The damping, the status of every file but those changed, and those.
-    const std::tuple<const char*, FileStatus, std::set<std::string>> steps[] = {
-        { "5", FileStatus::New, {} },
-        { "5", FileStatus::Same, {} },
-        { "3", FileStatus::Same, { "JKT.DFS", "JKT.BRSF" } },
-    };
-    for (const auto& [damping, status, changed] : steps) {
+    for (const char* damping : { "5", "5", "3" }) {
         SCOPED_TRACE(std::string("damping ") + damping);
         model.inputs.damping = damping;
         const auto before = snapshot(model.dir);
         ComparingFiles dryRun(model.disk, ComparingFiles::Mode::DryRun);
         ASSERT_TRUE(model.run(false, dryRun));
         EXPECT_EQ(snapshot(model.dir), before);
-
         const FileChanges changes = changesOf(dryRun);
         ASSERT_EQ(changes.files.size(), 13u);
-        for (const FileChange& file : changes.files) {
-            const std::string name = fs::path(file.path).filename().string();
-            EXPECT_EQ(file.status, changed.contains(name) ? FileStatus::Changed : status) << name;
-        }
 
         ASSERT_TRUE(model.run());
         const auto after = snapshot(model.dir);
@@ -64,9 +49,9 @@ TEST(DryRun, TheRealRunThenWritesWhatTheDryRunBuiltWhereItSaidSo)
         for (std::size_t i = 0; i < built.size(); ++i) {
             const std::string& path = built[i].path;
             listed.insert(path);
-            EXPECT_EQ(after.at(path).bytes, built[i].after) << path;
+            EXPECT_EQ(after.at(path).first, built[i].after) << path;
             const auto old = before.find(path);
-            const bool rewritten = old == before.end() || old->second.bytes != built[i].after;
+            const bool rewritten = old == before.end() || old->second.first != built[i].after;
             EXPECT_EQ(rewritten, changes.files[i].status != FileStatus::Same) << path;
         }
         for (const auto& [path, file] : after) {

@@ -1,6 +1,6 @@
 #include "mainform/inputhints.h"
 
-#include "wavetable/wavegrid.h"
+#include "wavetable/wavetablefixture.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +27,7 @@ TEST(InputHints, BoxesReadAsAnotherNumberThanTheyShow)
 
 TEST(InputHints, WaveRowsTheCountLeavesOutOrTakesWithoutAHeight)
 {
-    GridModel waves(kWaveGridRows, kWaveGridCols);
-    GridSetUp(waves);
-    waves.setSelectionEnd(4, 3);
-    waves.setRangeText("2\t8\t1\r3,5\t9\t2\r\t10\t1\r4\t11\t5");
+    const GridModel waves = test::waveTable("2\t8\t1\r3,5\t9\t2\r\t10\t1\r4\t11\t5");
     std::vector<std::string> got;
     for (const CellHint& hint : waveHints(waves))
         got.push_back(std::to_string(hint.row) + "," + std::to_string(hint.col) + " "

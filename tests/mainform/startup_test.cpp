@@ -104,34 +104,34 @@ TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
     for (int i = 0; i < 150; ++i)
         waves150 += " 1  2  1\r\n";
     const std::string full = Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "1", "50");
-    // What is wrong, model.NAM (nullptr: none), the settings file (empty:
-    // none), and the file the message names.
-    const std::tuple<const char*, const char*, std::string, const char*> cases[] = {
-        { "truncated settings", "STEM,x,y", full.substr(0, full.size() - 20), "STEM.DFS" },
-        { "150 waves", "STEM,x,y", Settings(" 2 \r\n 0\r\n 150 \r\n", waves150, " 0 ", "1", "50"),
-            "STEM.DFS" },
+    // What is wrong, the model model.NAM names (nullptr: no model.NAM) and
+    // the settings file (empty: none). The message names the settings file,
+    // or model.NAM when the model is unknown.
+    const std::tuple<const char*, const char*, std::string> cases[] = {
+        { "truncated settings", "STEM,x,y", full.substr(0, full.size() - 20) },
+        { "150 waves", "STEM,x,y", Settings(" 2 \r\n 0\r\n 150 \r\n", waves150, " 0 ", "1", "50") },
         { "negative wave count", "STEM,x,y",
-            Settings(" 2 \r\n 0\r\n -1 \r\n", "", " 0 ", "1", "50"), "STEM.DFS" },
-        { "spectrum 4", "STEM,x,y", Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "4", "50"),
-            "STEM.DFS" },
-        { "missing model.NAM", nullptr, "", "model.NAM" },
-        { "model.NAM with two fields", "STEM,x", "", "model.NAM" },
+            Settings(" 2 \r\n 0\r\n -1 \r\n", "", " 0 ", "1", "50") },
+        { "spectrum 4", "STEM,x,y", Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "4", "50") },
+        { "missing model.NAM", nullptr, "" },
+        { "model.NAM with two fields", "STEM,x", "" },
     };
-    for (const auto& [name, modelNam, settings, named] : cases) {
+    for (const auto& [name, modelNam, settings] : cases) {
+        SCOPED_TRACE(name);
         Fixture f;
-        f.dir.write("model.NAM", modelNam ? f.dir.file(modelNam) + "\r\n" : "");
-        if (!modelNam)
-            std::filesystem::remove(f.dir.file("model.NAM"));
+        std::filesystem::remove(f.dir.file("model.NAM"));
+        if (modelNam)
+            f.dir.write("model.NAM", f.dir.file(modelNam) + "\r\n");
         if (!settings.empty())
             f.dir.write("STEM.DFS", settings);
         const MainInputs inputs = f.start().inputs;
-        ASSERT_EQ(f.prompter.messages().size(), 1u) << name;
-        EXPECT_NE(f.prompter.messages()[0].text.find(named), std::string::npos) << name;
+        ASSERT_EQ(f.prompter.messages().size(), 1u);
+        const std::string named = settings.empty() ? "model.NAM" : "STEM.DFS";
+        EXPECT_NE(f.prompter.messages()[0].text.find(named), std::string::npos);
         MainInputs expected;
-        const bool modelFileFailed = std::string(named) == "model.NAM";
-        expected.batchFile = (modelFileFailed ? std::string() : f.dir.file("STEM")) + ".BRSF";
-        EXPECT_EQ(inputs, expected) << name;
-        EXPECT_EQ(f.setup.SpectrumType, "3") << name;
+        expected.batchFile = (settings.empty() ? std::string() : f.dir.file("STEM")) + ".BRSF";
+        EXPECT_EQ(inputs, expected);
+        EXPECT_EQ(f.setup.SpectrumType, "3");
     }
 }
 

@@ -1,13 +1,12 @@
 #include "scatter/scattersave.h"
 
-#include "common/textfile.h"
 #include "scatter/scatterread.h"
 #include "scatterfixture.h"
+#include "support/faultyfiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 
 namespace quorin {
 namespace {
@@ -84,31 +83,40 @@ TEST(ScatterSave, AnsweringNoLeavesTheFile)
     EXPECT_EQ(editor.store.Scatter[1][1], 5);
 }
 
-// Every name under the directory with the content of each file.
-std::map<std::string, std::string> listing(const Editor& editor)
-{
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(editor.dir.path()))
-        entries[entry.path().string()] = readWholeFile(entry.path().string()).value_or("");
-    return entries;
-}
-
-// A folder that holds the file's name: nothing changes, and the next save
-// beside it works. Failing to open the new file beside an old one is in the
-// write fault tests, a folder below a regular file in the end-to-end tests.
+// Writing fails three ways: a folder holds the file's name, the new file
+// cannot be opened beside the old diagram, or the disk fills up while it is
+// written. Each is told, leaves every file as it was (the old diagram whole)
+// and closes what it opened; the next save, of another direction, works. A
+// folder below a regular file is in the end-to-end tests.
 TEST(ScatterSave, FailedWriteIsToldAndChangesNoFile)
 {
-    Editor editor;
-    editor.dir.write("DECK.DBS1/keep", "k");
-    const auto before = listing(editor);
-    EXPECT_FALSE(SaveScatter(editor.store, editor.context()));
-    const auto& told = editor.prompter.messages().back();
-    EXPECT_EQ(told.icon, Prompter::Icon::Critical);
-    EXPECT_NE(told.text.find("Could not write " + editor.modelName + ".DBS1: "), std::string::npos)
-        << told.text;
-    EXPECT_EQ(listing(editor), before);
-    editor.boxes.direction = "2";
-    EXPECT_EQ(SaveScatter(editor.store, editor.context()), ScatterSaved::Written);
+    for (const char* failure : { "folder", "open", "write" }) {
+        SCOPED_TRACE(failure);
+        Editor editor;
+        test::FaultyFiles faulty;
+        if (failure == std::string("folder")) {
+            editor.dir.write("DECK.DBS1/keep", "k");
+        } else {
+            editor.grid.setText(1, 1, "5");
+            ASSERT_TRUE(SaveScatter(editor.store, editor.context()));
+            editor.grid.setText(2, 2, "7");
+            (failure == std::string("open") ? faulty.failOpen : faulty.failWrite) = 1;
+        }
+        const auto before = editor.dir.files();
+        const auto saved = SaveScatter(editor.store,
+            { editor.grid, editor.boxes, editor.prompter, faulty, editor.modelName, "3", '.' });
+        ASSERT_FALSE(saved.has_value());
+        EXPECT_EQ(saved.error().file, editor.dir.file("DECK.DBS1"));
+        const auto& told = editor.prompter.messages().back();
+        EXPECT_EQ(told.icon, Prompter::Icon::Critical);
+        EXPECT_NE(
+            told.text.find("Could not write " + editor.modelName + ".DBS1: "), std::string::npos)
+            << told.text;
+        EXPECT_EQ(editor.dir.files(), before);
+        EXPECT_EQ(faulty.openNow, 0);
+        editor.boxes.direction = "2";
+        EXPECT_EQ(SaveScatter(editor.store, editor.context()), ScatterSaved::Written);
+    }
 }
 
 } // namespace

@@ -46,33 +46,24 @@ TEST(ScatterShares, TotalsShowInTheChosenUnit)
     EXPECT_EQ(shareNote(35, 1000, '.'), "35 occurrences, 35.0 \u2030 of the diagram total");
 }
 
-TEST(ShareScale, RunsFromLightYellowToDarkVioletThroughTheScalesSteps)
+// A share of the largest: its shade, and whether text on it is light.
+TEST(ShareScale, RunsFromLightYellowToDarkVioletWithLightTextOnTheDarkShades)
 {
-    const std::pair<double, Rgb> cases[] = {
-        { 0, { 0xfd, 0xe7, 0x25 } },
-        { -1, { 0xfd, 0xe7, 0x25 } },
-        { 0.05, { 220, 227, 38 } }, // halfway between the last two steps
-        { 0.5, { 0x21, 0x90, 0x8c } },
-        { 1, { 0x44, 0x01, 0x54 } },
-        { 7, { 0x44, 0x01, 0x54 } },
+    const std::tuple<double, Rgb, bool> cases[] = {
+        { 0, { 0xfd, 0xe7, 0x25 }, false },
+        { -1, { 0xfd, 0xe7, 0x25 }, false },
+        { 0.05, { 220, 227, 38 }, false }, // halfway between the last two steps
+        { 0.5, { 0x21, 0x90, 0x8c }, false },
+        { 1, { 0x44, 0x01, 0x54 }, true },
+        { 7, { 0x44, 0x01, 0x54 }, true },
     };
-    for (const auto& [fraction, colour] : cases)
+    for (const auto& [fraction, colour, light] : cases) {
         EXPECT_EQ(scaleColour(fraction), colour) << fraction;
-}
-
-TEST(ShareScale, TextIsLightOnDarkShadesAndDarkOnLightOnes)
-{
-    const std::pair<Rgb, bool> cases[] = {
-        { scaleColour(1), true },
-        { scaleColour(0.8), true },
-        { scaleColour(0.5), false },
-        { scaleColour(0), false },
-        { { 255, 255, 255 }, false },
-        { { 0, 0, 0 }, true },
-    };
-    for (const auto& [colour, light] : cases)
-        EXPECT_EQ(wantsLightText(colour), light)
-            << int(colour.red) << "," << int(colour.green) << "," << int(colour.blue);
+        EXPECT_EQ(wantsLightText(colour), light) << fraction;
+    }
+    EXPECT_TRUE(wantsLightText(scaleColour(0.8)));
+    EXPECT_EQ(std::pair(wantsLightText({ 255, 255, 255 }), wantsLightText({ 0, 0, 0 })),
+        std::pair(false, true));
 }
 
 TEST(ShareScale, OnlyOccupiedCellsAreShadedTheLargestDarkest)

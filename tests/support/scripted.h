@@ -33,7 +33,17 @@ public:
     }
 
     Answer ask(
-        const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
+        const std::string& text, Buttons buttons, Icon icon, const std::string& title) override
+    {
+        messages_.push_back({ text, buttons, icon, title });
+        if (onAsk)
+            onAsk();
+        if (answers_.empty())
+            return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        const Answer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
 
     const std::vector<Message>& messages() const { return messages_; }
     std::function<void()> onAsk;
@@ -53,7 +63,11 @@ struct MemoryClipboard : Clipboard {
 struct MapSettingsStore : SettingsStore {
     std::map<std::string, std::string> values; // keys are "application/section/key"
     std::string value(const std::string& application, const std::string& section,
-        const std::string& key) const override;
+        const std::string& key) const override
+    {
+        const auto found = values.find(application + "/" + section + "/" + key);
+        return found == values.end() ? std::string() : found->second;
+    }
 };
 
 // The date and time of the expected files.

@@ -52,4 +52,15 @@ std::string TempDir::read(const std::string& name) const
     return *content;
 }
 
+std::map<std::string, std::string> TempDir::files() const
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(path_))
+        if (entry.is_regular_file()) {
+            const std::string name = fs::relative(entry.path(), path_).string();
+            files[name] = read(name);
+        }
+    return files;
+}
+
 } // namespace quorin::test

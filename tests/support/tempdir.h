@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace quorin::test {
@@ -20,6 +21,8 @@ public:
     void write(const std::string& name, const std::string& content) const;
     // The file's bytes; fails the current test when it cannot be read.
     std::string read(const std::string& name) const;
+    // Every file under path(), in folders too, by its name below path(): its bytes.
+    std::map<std::string, std::string> files() const;
 
 private:
     std::string path_;

@@ -1,6 +1,6 @@
 #include "wavetable/defaultwaves.h"
 #include "wavetable/defaultwavesinput.h"
-#include "wavetable/wavegrid.h"
+#include "wavetable/wavetablefixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,8 @@ namespace quorin {
 namespace {
 
 struct Table {
-    GridModel grid { kWaveGridRows, kWaveGridCols };
+    GridModel grid = test::waveTable("");
     std::int16_t noOfWaves = 7;
-    Table() { GridSetUp(grid); }
 
     Result<std::string> generate(float minPeriod, float maxPeriod, int count, float steepness = 22)
     {

@@ -1,7 +1,7 @@
 #include "wavetable/insertafter.h"
 #include "wavetable/togglefrequency.h"
 #include "wavetable/waveclipboard.h"
-#include "wavetable/wavegrid.h"
+#include "wavetable/wavetablefixture.h"
 
 #include "support/scripted.h"
 
@@ -15,18 +15,16 @@ namespace {
 
 // Rows 1 to periods.size() hold waves "h<i>" with the given periods and theory <i>.
 struct Table {
-    GridModel grid { kWaveGridRows, kWaveGridCols };
+    GridModel grid = test::waveTable("");
     std::int16_t noOfWaves = 0;
     WaveViewState view;
 
     explicit Table(const std::vector<std::string>& periods)
     {
-        GridSetUp(grid);
         for (const auto& period : periods) {
             const std::string i = std::to_string(++noOfWaves);
-            grid.setText(noOfWaves, 1, "h" + i);
-            grid.setText(noOfWaves, 2, period);
-            grid.setText(noOfWaves, 3, i);
+            for (const auto& [col, text] : { std::pair { 1, "h" + i }, { 2, period }, { 3, i } })
+                grid.setText(noOfWaves, col, text);
         }
     }
     Result<void> insertAfterRow(int row)
@@ -68,8 +66,7 @@ TEST(InsertAfter, RefusalsNameTheRowAndChangeNothing)
         { { "10", "0" }, 1, "Insert After: row 2 has no period" },
         { { "10", "abc" }, 1, "Insert After: row 2 has no period" },
         { { "10", "-10" }, 1, "Insert After: the periods of rows 1 and 2 give no wave" },
-        { std::vector<std::string>(100, "10"), 50,
-            "Insert After: the table already holds 100 waves" },
+        { full, 50, "Insert After: the table already holds 100 waves" },
     };
     for (const auto& [periods, row, message] : cases) {
         Table t(periods);

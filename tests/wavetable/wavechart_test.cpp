@@ -1,6 +1,6 @@
 #include "wavetable/wavechart.h"
 #include "wavetable/wavefacts.h"
-#include "wavetable/wavegrid.h"
+#include "wavetable/wavetablefixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +12,7 @@
 namespace quorin {
 namespace {
 
-// Wave rows of height, period and theory texts from row 1 down.
-GridModel table(std::initializer_list<std::array<const char*, 3>> rows)
-{
-    GridModel grid(kWaveGridRows, kWaveGridCols);
-    GridSetUp(grid);
-    int row = 1;
-    for (const auto& cells : rows) {
-        for (int col = 1; col <= 3; ++col)
-            grid.setText(row, col, cells[static_cast<std::size_t>(col - 1)]);
-        ++row;
-    }
-    return grid;
-}
+using test::waveTable;
 
 // The frequency, shown to three places, is in the line's test.
 TEST(WaveFacts, WavelengthAndSteepnessOfAWave)
@@ -48,8 +36,7 @@ TEST(WaveFacts, WavelengthAndSteepnessOfAWave)
 
 TEST(WaveFacts, LineOfTheCurrentRow)
 {
-    const GridModel waves
-        = table({ { "1", "10", "1" }, { "3", "3", "2" }, { "2", "x", "1" }, { "", "5", "1" } });
+    const GridModel waves = waveTable("1\t10\t1\r3\t3\t2\r2\tx\t1\r\t5\t1");
     const std::tuple<int, int, char, const char*> cases[] = {
         { 1, 4, '.', "Wave 1: 0.628 rad/s, wavelength 156.13 m, steepness 1 in 156.1" },
         { 1, 4, ',', "Wave 1: 0,628 rad/s, wavelength 156,13 m, steepness 1 in 156,1" },
@@ -69,8 +56,7 @@ TEST(WaveChart, WavesOfRowsOneToNoOfWavesMarkedByTheory)
 {
     // Theory 1 is linear, anything else Stokes fifth order; rows without a
     // period or a height above 0 are left out and counted; row 6 is beyond NoOfWaves.
-    const GridModel waves = table({ { "1", "5", "1" }, { "4", "8", "2" }, { "", "6", "1" },
-        { "2", "7", "" }, { "1.5", "0", "1" }, { "9", "20", "1" } });
+    const GridModel waves = waveTable("1\t5\t1\r4\t8\t2\r\t6\t1\r2\t7\t\r1.5\t0\t1\r9\t20\t1");
     const WaveChart chart = waveChart(waves, 5, 22);
     std::ostringstream drawn; // row: period, height, L(inear) or S(tokes)
     drawn << std::setprecision(17);
@@ -97,18 +83,19 @@ TEST(WaveChart, AxesHoldTheWavesAndTheTheoryHeightInRoundSteps)
         { "0.5", "2.5", 5, 5, 1, 1 },
     };
     for (const auto& [height, period, periodEnd, heightEnd, periodStep, heightStep] : cases) {
-        const WaveChart c = waveChart(table({ { height, period, "1" } }), 1, 22);
+        const WaveChart c
+            = waveChart(waveTable(std::string(height) + "\t" + period + "\t1"), 1, 22);
         EXPECT_EQ(std::tuple(c.periodEnd, c.heightEnd, c.periodStep, c.heightStep),
             std::tuple(periodEnd, heightEnd, periodStep, heightStep))
             << height << " " << period;
     }
-    const WaveChart empty = waveChart(table({}), 0, 22);
+    const WaveChart empty = waveChart(waveTable(""), 0, 22);
     EXPECT_EQ(std::pair(empty.periodEnd, empty.heightEnd), std::pair(20.0, 5.0));
 }
 
 TEST(WaveChart, SteepnessCurvesRunFromTheOriginToWhereTheyLeaveTheChart)
 {
-    const GridModel waves = table({ { "1", "8", "1" } }); // axes to 10 s and 5 m
+    const GridModel waves = waveTable("1\t8\t1"); // axes to 10 s and 5 m
     const std::tuple<double, double, double> cases[] = {
         { 22, std::sqrt(5 * 22 / 1.56131), 5 }, // leaves through the top
         { 100, 10, 1.56131 * 100 / 100 }, // leaves through the right
