@@ -1,8 +1,5 @@
-#include "scatter/frmeditgrid.h"
-#include "scatter/scatterfixture.h"
 #include "ui/widgets.h"
 
-#include <QLabel>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -11,7 +8,6 @@
 namespace quorin {
 namespace {
 
-using test::child;
 using test::click;
 
 // What a command may change and undo must give back: every cell's text,
@@ -117,41 +113,6 @@ TEST_F(Undo, TypingIsUndoneBeforeTheGridsLastCommand)
     QTest::keyClick(grid.editor(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(waves.text(1, 1), "2.5");
     EXPECT_EQ(grid.editor()->text(), "-3") << "the editor stays on the cell Enter moved to";
-}
-
-// Open and Cut undone in the scatter editor give back the grid, the boxes and
-// the totals line; the diagram file stays as it was.
-TEST(UndoScatter, OpenAndCutAreStepsThatLeaveTheFile)
-{
-    test::TempDir dir;
-    const std::string diagram
-        = test::DiagramFile { .scaling = "2", .years = "5" }.cell(1, 1, "3").cell(3, 2, "4").text();
-    dir.write("DECK.DBS1", diagram);
-    GridEdit store;
-    test::Platforms platforms;
-    frmEditGrid editor(store, { dir.file("DECK"), "3" }, platforms.platform());
-    ASSERT_TRUE(test::showActive(editor));
-    GridModel& cells = editor.gridView()->gridModel();
-    const auto state = [&] {
-        return stateOf(*editor.gridView(), cells, 0)
-            + child<QLineEdit>(editor, "Text3(1)")->text().toStdString()
-            + child<QLabel>(editor, "Label1(2)")->text().toStdString();
-    };
-    auto& stack = *editor.findChild<QUndoStack*>();
-    const std::string opening = state();
-    click(editor, "Command2(0)");
-    const std::string opened = state();
-    ASSERT_NE(opened, opening);
-    cells.setCurrent(1, 1);
-    cells.setSelectionEnd(3, 3);
-    click(editor, "Command3(0)");
-    stack.undo();
-    EXPECT_EQ(state(), opened);
-    stack.undo();
-    EXPECT_EQ(state(), opening);
-    stack.redo();
-    EXPECT_EQ(state(), opened);
-    EXPECT_EQ(dir.read("DECK.DBS1"), diagram);
 }
 
 } // namespace
