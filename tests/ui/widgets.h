@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -114,6 +115,8 @@ protected:
     {
         return child<Widget>(view, name);
     }
+    QString text(const std::string& name) { return control<QLineEdit>(name)->text(); }
+    QString status() { return control<QLabel>("StatusLine")->text(); }
     // model.NAM naming the model JKT, whose wave data exists.
     StartupDirectories model()
     {
