@@ -73,7 +73,6 @@ TEST_F(WaveTableTest, ButtonsAndKeysExchangeTheRangeWithTheClipboard)
         // A block pasted into one cell.
         { nines, { 3, 2 }, { 3, 2 }, "1\t2\r3\t4", "Command2(1)", "1\t2\r3\t4",
             "9\t9\t9\r9\t9\t9\r9\t1\t9" },
-        { "", { 1, 1 }, { 2, 2 }, rows, "Command2(1)", rows, "1.5\t10\t\r2.0\t12\t" },
         { "", { 1, 1 }, { 2, 2 }, rows, "editor ^V", rows, "1.5\t10\t\r2.0\t12\t" },
         { "-1.5\t 7\t.5", { 1, 1 }, { 1, 3 }, "", "Command2(2)", "-1.5\t 7\t.5", "1.5\t7\t5" },
         // Up and left: no clean-up. A line feed stays in its cell; a line or
