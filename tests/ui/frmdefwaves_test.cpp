@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace quorin {
@@ -22,21 +21,8 @@ protected:
     QString text(const std::string& name) const { return box(name)->text(); }
     void click(const char* name) { test::click(*dialog, name); }
     std::string focus() const { return QApplication::focusWidget()->objectName().toStdString(); }
-    // Steps separated by spaces into the box with the focus: "'abc" types abc
-    // ("_" types a space), "^V" presses Ctrl+V, "Enter" presses Enter.
-    void type(const std::string& steps)
-    {
-        std::istringstream in(steps);
-        for (std::string step; in >> step;) {
-            QWidget* focus = QApplication::focusWidget();
-            if (step[0] == '\'')
-                QTest::keyClicks(focus, QString::fromStdString(step.substr(1)).replace('_', ' '));
-            else if (step[0] == '^')
-                QTest::keyClick(focus, step[1], Qt::ControlModifier);
-            else
-                QTest::keyClick(focus, Qt::Key_Return);
-        }
-    }
+    // Keys for the box with the focus, as steps of test::pressKeys.
+    static void type(const std::string& steps) { test::runSteps(steps, test::pressKeys); }
 
     DefaultWaveParameters parameters { 1, 2, 5 };
     float waveSteepness = 22;

@@ -1,14 +1,21 @@
+#include "common/qt/gridstrips.h"
+#include "e2e/batchrunner.h"
 #include "scatter/frmeditgrid.h"
 #include "scatter/scatterfixture.h"
+#include "scatter/sharescale.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTableView>
+#include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +25,7 @@ namespace {
 using test::accessibleName;
 using test::Cell;
 
+// The scatter diagram editor of the model DECK in a temporary folder, shown.
 class FrmEditGridTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(test::showActive(editor)); }
@@ -185,6 +193,171 @@ TEST_F(FrmEditGridTest, OpenRewritesTheTotalsLineEvenWhenTheFileIsMissing)
     EXPECT_GE(totals->width(), totals->sizeHint().width());
     EXPECT_EQ(text("Text3(0)") + " " + text("Text3(1)"), "0.8 10");
     EXPECT_EQ(grid.text(3, 10), "1000");
+}
+
+// Open and Cut undone give back the grid, the boxes and the totals line; the
+// diagram file stays as it was.
+TEST_F(FrmEditGridTest, OpenAndCutAreUndoStepsThatLeaveTheFile)
+{
+    const std::string diagram
+        = test::DiagramFile { .scaling = "2", .years = "5" }.cell(1, 1, "3").cell(3, 2, "4").text();
+    dir.write("DECK.DBS1", diagram);
+    const auto state = [&] {
+        return gridText(grid) + text("Text3(1)").toStdString()
+            + control<QLabel>("Label1(2)")->text().toStdString();
+    };
+    auto& stack = *editor.findChild<QUndoStack*>();
+    const std::string opening = state();
+    click("Command2(0)");
+    const std::string opened = state();
+    ASSERT_NE(opened, opening);
+    grid.setCurrent(1, 1);
+    grid.setSelectionEnd(3, 3);
+    click("Command3(0)");
+    stack.undo();
+    EXPECT_EQ(state(), opened);
+    stack.undo();
+    EXPECT_EQ(state(), opening);
+    stack.redo();
+    EXPECT_EQ(state(), opened);
+    EXPECT_EQ(dir.read("DECK.DBS1"), diagram);
+}
+
+// quorin-batch prints the grid and the totals line as the editor shows them
+// after Open, counting occurrences or showing steepness.
+TEST_F(FrmEditGridTest, QuorinBatchPrintsWhatTheEditorShowsForTheSameFile)
+{
+    test::DiagramFile file;
+    file.years = "2.5";
+    file.heights.replace(0, 5, "13.5");
+    file.cell(1, 1, "0.5").cell(4, 9, "120").cell(21, 9, "3.25").cell(25, 18, "-4");
+    dir.write("DECK.DBS2", file.text());
+    for (const bool steepness : { false, true }) {
+        SCOPED_TRACE(steepness ? "steepness" : "occurrences");
+        std::vector<std::string> args = { "scatter", " 2 ", "--model", "DECK" };
+        if (steepness)
+            args.push_back("--steepness");
+        const test::BatchRun batch = test::RunQuorinBatch(dir, args);
+        EXPECT_EQ(batch.status, 0) << batch.err;
+        control<QLineEdit>("Text2")->setText(QStringLiteral(" 2 "));
+        control<QCheckBox>("Check1")->setChecked(steepness);
+        click("Command2(0)");
+        EXPECT_TRUE(prompter.messages().empty());
+        const std::string shown
+            = gridText(grid) + control<QLabel>("Label1(2)")->text().toStdString() + "\n";
+        EXPECT_EQ(batch.out, shown);
+        EXPECT_NE(shown.find(steepness ? "\t50\t" : "\t3.25\t"), std::string::npos) << shown;
+    }
+}
+
+// The shading and the totals strips beside the grid.
+class ScatterShadingTest : public FrmEditGridTest {
+protected:
+    QVariant cell(int row, int col, Qt::ItemDataRole role)
+    {
+        return view->model()->index(row - 1, col - 1).data(role);
+    }
+    static QString stripText(QTableView* strip, int row, int col)
+    {
+        return strip->model()->index(row, col).data().toString();
+    }
+    QStringList rowTotals()
+    {
+        return { stripText(strips->rowStrip(), 0, 0), stripText(strips->rowStrip(), 1, 0),
+            stripText(strips->rowStrip(), 2, 0) };
+    }
+
+    GridStrips* strips = view->findChild<GridStrips*>();
+};
+
+TEST_F(ScatterShadingTest, ShadesAndTotalsFollowTheCellsInEitherUnit)
+{
+    ASSERT_NE(strips, nullptr);
+    EXPECT_EQ(accessibleName(strips->rowStrip()), "Row Totals");
+    EXPECT_EQ(accessibleName(strips->columnStrip()), "Column Totals");
+    EXPECT_EQ(strips->rowStrip()->focusPolicy(), Qt::NoFocus);
+
+    grid.setCurrent(1, 1);
+    grid.setSelectionEnd(2, 2);
+    grid.setRangeText("30\t10\r60");
+    QApplication::processEvents();
+    const QColor darkest(0x44, 0x01, 0x54);
+    EXPECT_EQ(cell(2, 1, Qt::BackgroundRole).value<QColor>(), darkest);
+    EXPECT_EQ(cell(2, 1, Qt::ForegroundRole).value<QColor>(), QColor(Qt::white));
+    const Rgb sixth = scaleColour(10.0 / 60); // each cell its own shade; the scale is the core's
+    EXPECT_EQ(
+        cell(1, 2, Qt::BackgroundRole).value<QColor>(), QColor(sixth.red, sixth.green, sixth.blue));
+    EXPECT_EQ(cell(1, 2, Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
+    EXPECT_EQ(cell(1, 2, Qt::ToolTipRole).toString(),
+        "10 occurrences, 100.0 \u2030 of the diagram total");
+    EXPECT_FALSE(cell(3, 3, Qt::BackgroundRole).isValid());
+    EXPECT_EQ(rowTotals(), QStringList({ "40", "60", "" }));
+    EXPECT_EQ(stripText(strips->columnStrip(), 0, 0) + " " + stripText(strips->columnStrip(), 0, 1),
+        "90 10");
+
+    control<QCheckBox>("PerThousand")->click();
+    EXPECT_EQ(rowTotals(), QStringList({ "400.0", "600.0", "" }));
+    EXPECT_EQ(grid.text(1, 1), "30"); // a display only
+
+    grid.setRangeText("\t\r");
+    QApplication::processEvents();
+    EXPECT_FALSE(cell(2, 1, Qt::BackgroundRole).isValid());
+    EXPECT_EQ(rowTotals(), QStringList({ "", "", "" }));
+}
+
+// The strips stand beside the cells, not over them, whatever the scrolling.
+TEST_F(ScatterShadingTest, StripsLineUpWithTheRowsAndColumnsBesideTheCells)
+{
+    editor.resize(500, 300);
+    QApplication::processEvents();
+    view->scrollTo(view->model()->index(24, 17));
+    QApplication::processEvents();
+    const QRect cells = view->viewport()->geometry();
+    QWidget* rowClip = strips->rowStrip()->parentWidget();
+    QWidget* columnClip = strips->columnStrip()->parentWidget();
+    EXPECT_GE(rowClip->geometry().left(), cells.right());
+    EXPECT_GE(columnClip->geometry().top(), cells.bottom());
+    const int lastRow = view->rowViewportPosition(24) + cells.y();
+    EXPECT_EQ(strips->rowStrip()->rowViewportPosition(24) + strips->rowStrip()->y(),
+        lastRow - rowClip->y());
+}
+
+// Runs check on the modal editor once "Edit Scatter Diagram" has opened it, then closes it.
+void editScatter(frmMain& view, const std::function<void(frmEditGrid&)>& check)
+{
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* editor = qobject_cast<frmEditGrid*>(QApplication::activeModalWidget())) {
+            seen = true;
+            check(*editor);
+            editor->close();
+        }
+    });
+    test::click(view, "Command1");
+    EXPECT_TRUE(seen) << "no modal editor";
+}
+
+using EditScatterDiagram = test::MainView;
+
+TEST_F(EditScatterDiagram, OpensAFreshModalEditorEachTimeWhileTheStoreKeepsTheDiagram)
+{
+    setup.ModelName = dir.file("JKT");
+    setup.SpectrumType = "2";
+    view.show();
+
+    editScatter(view, [&](frmEditGrid& editor) {
+        EXPECT_EQ(editor.parentWidget(), &view);
+        editor.gridView()->gridModel().setText(1, 1, "7");
+        test::click(editor, "Command2(1)");
+    });
+    EXPECT_EQ(dir.read("JKT.DBS1").substr(0, 3), "2\r\n") << "the run's spectrum type";
+    EXPECT_EQ(session.scatter.Scatter[1][1], 7.0f);
+
+    editScatter(view, [&](frmEditGrid& editor) {
+        EXPECT_EQ(editor.gridView()->gridModel().text(1, 1), "");
+        EXPECT_EQ(editor.gridView()->gridModel().text(1, 0), "12.25");
+    });
+    EXPECT_EQ(session.scatter.Scatter[1][1], 7.0f);
 }
 
 } // namespace

@@ -32,13 +32,18 @@ protected:
     {
         return window.findChild<GuideWindow*>(QString(), Qt::FindDirectChildrenOnly);
     }
-    // The guide window's selection after F1 with the focus on a control.
-    QString helpKeyOn(QWidget& window, const char* name)
+    // Shows the window alone and presses F1, with `modifiers`, on the named control.
+    void pressF1(QWidget& window, const char* name, Qt::KeyboardModifiers modifiers = {})
     {
         open(window);
         QWidget* control = test::child(window, name);
         control->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(control, Qt::Key_F1);
+        QTest::keyClick(control, Qt::Key_F1, modifiers);
+    }
+    // The guide window's selection after F1 with the focus on a control.
+    QString helpKeyOn(QWidget& window, const char* name)
+    {
+        pressF1(window, name);
         GuideWindow* guide = guideOf(window);
         if (!guide || !guide->isVisible())
             return QStringLiteral("<no guide>");
@@ -85,10 +90,7 @@ TEST_F(Guide, EveryInputHasAToolTipOfOneSentenceAndAWhatsThis)
     // Shift+F1 on a box, a button and a grid.
     for (const auto& [window, name] : { std::pair<QWidget*, const char*> { &view, "txtDEPTH" },
              { &dialog, "OKButton" }, { &editor, "grid" } }) {
-        open(*window);
-        QWidget* control = test::child(*window, name);
-        control->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(control, Qt::Key_F1, Qt::ShiftModifier);
+        pressF1(*window, name, Qt::ShiftModifier);
         const auto shown = QApplication::topLevelWidgets();
         EXPECT_TRUE(std::ranges::any_of(shown, [](QWidget* top) {
             return top->inherits("QWhatsThat") && top->isVisible();

@@ -10,11 +10,14 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -51,6 +54,34 @@ inline void click(const QObject& parent, const std::string& name)
     QTest::mouseClick(child<QAbstractButton>(parent, name), Qt::LeftButton);
 }
 
+// One step of keys for the widget with the focus: "'abc" types abc ("_" types
+// a space), "^V" presses Ctrl+V, and a key name (Enter, KpEnter, Tab, Del, Esc,
+// Up, Down, Left, Right) presses that key, with Shift when it starts with "+".
+inline void pressKeys(const std::string& step)
+{
+    static const std::map<std::string, Qt::Key> keys { { "Enter", Qt::Key_Return },
+        { "Tab", Qt::Key_Tab }, { "Del", Qt::Key_Delete }, { "Up", Qt::Key_Up },
+        { "Down", Qt::Key_Down }, { "Left", Qt::Key_Left }, { "Right", Qt::Key_Right },
+        { "KpEnter", Qt::Key_Enter }, { "Esc", Qt::Key_Escape } };
+    QWidget* focus = QApplication::focusWidget();
+    if (step[0] == '\'')
+        QTest::keyClicks(focus, QString::fromStdString(step.substr(1)).replace('_', ' '));
+    else if (step[0] == '^')
+        QTest::keyClick(focus, step[1], Qt::ControlModifier);
+    else if (step[0] == '+')
+        QTest::keyClick(focus, keys.at(step.substr(1)), Qt::ShiftModifier);
+    else
+        QTest::keyClick(focus, keys.at(step));
+}
+
+// Steps separated by spaces, each one given to `step`.
+template <typename Step> void runSteps(const std::string& steps, Step step)
+{
+    std::istringstream in(steps);
+    for (std::string each; in >> each;)
+        step(each);
+}
+
 inline QPoint centre(GridView& grid, Cell cell)
 {
     const QModelIndex index = grid.model()->index(cell.first - 1, cell.second - 1);
@@ -84,6 +115,8 @@ protected:
     {
         return child<Widget>(view, name);
     }
+    QString text(const std::string& name) { return control<QLineEdit>(name)->text(); }
+    QString status() { return control<QLabel>("StatusLine")->text(); }
     // model.NAM naming the model JKT, whose wave data exists.
     StartupDirectories model()
     {
