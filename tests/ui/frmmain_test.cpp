@@ -1,28 +1,18 @@
-#include "common/textfile.h"
-#include "common/viewsettings.h"
-#include "mainform/wavechartpanel.h"
 #include "run/inputtable.h"
 #include "ui/widgets.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleActionInterface>
-#include <QChart>
-#include <QChartView>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScatterSeries>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -295,167 +285,6 @@ TEST_F(ReportButton, AsksWhereAndTellsTheOutcome)
     }
     EXPECT_EQ(platforms.chooser.proposals.size(), std::size(cases));
     EXPECT_TRUE(prompter.messages().empty());
-}
-
-using Usability = test::MainView;
-
-// Run on the default screen and on a 1600 x 1000 screen at 100 % and 200 %:
-// the window never opens larger than the screen, its least size is the
-// layout's where the screen allows, and below that the page scrolls.
-TEST_F(Usability, WindowFitsTheScreenAndScrollsBelowItsLayout)
-{
-    ASSERT_TRUE(test::showActive(view));
-    const QSize area = view.screen()->availableGeometry().size();
-    EXPECT_LE(view.width(), area.width());
-    EXPECT_LE(view.height(), area.height());
-    auto* page = view.findChild<QScrollArea*>(QStringLiteral("page"));
-    const QSize layout = page->widget()->minimumSizeHint();
-    const QSize least = view.minimumSize();
-    EXPECT_EQ(least.width(), std::min(layout.width(), area.width()));
-    EXPECT_LE(least.height(), area.height());
-    view.resize(least);
-    QApplication::processEvents();
-    const bool cut = layout.width() > page->viewport()->width();
-    EXPECT_EQ(page->horizontalScrollBar()->maximum() > 0, cut);
-}
-
-// Tab through the whole view (Ctrl+Tab out of the wave table) and back.
-TEST_F(Usability, TabFollowsTheReadingOrderAndStopsOnceInEachOptionGroup)
-{
-    ASSERT_TRUE(test::showActive(view));
-    control("txtBATNAM")->setFocus();
-    QStringList order;
-    do {
-        QWidget* focus = QApplication::focusWidget();
-        const bool inGrid = focus == view.waveGrid() || focus == view.waveGrid()->editor();
-        QTest::keyClick(focus, Qt::Key_Tab, inGrid ? Qt::ControlModifier : Qt::NoModifier);
-        const QString name = QApplication::focusWidget()->objectName();
-        order << (name == "Text2" ? "Grid2" : name);
-    } while (order.back() != "txtBATNAM" && order.size() < 60);
-    EXPECT_EQ(order.join(' ').toStdString(),
-        "Option1(3) Option6(3) Command1 txtRETURN txtBLOCKS Check2 txtSTART(0) Check3 "
-        "txtSTARTDIR txtSCF txtSTRESS chkJOINTS(0) txtCurve(0) chkJOINTS(1) txtCurve(1) Text1(3) "
-        "Text1(2) Check1(0) txtSTART(1) cmdCREATE(0) chkJOINTS(2) txtCurve(2) txtSTART(4) "
-        "chkJOINTS(3) txtCurve(3) Text1(0) Text1(1) Check1(1) Option5(1) txtSTART(5) txtSTART(3) "
-        "txtDesc cmdCREATE(1) txtWAVESTEP txtDEPTH Command2(0) Command2(2) Command2(1) Grid2 "
-        "Command3 Command4(0) Command4(1) cmdREPORT cmdHELP cmdQUIT txtBATNAM");
-}
-
-TEST_F(Usability, RefusedBoxTakesTheFocusAndTheStatusLineNamesIt)
-{
-    view.startUp(model());
-    ASSERT_TRUE(test::showActive(view));
-    control<QLineEdit>("txtDEPTH")->setText("deep");
-    QTest::mouseClick(control("cmdCREATE(0)"), Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), control("txtDEPTH"));
-    EXPECT_EQ(control<QLineEdit>("txtDEPTH")->selectedText(), "deep");
-    EXPECT_TRUE(status().contains("\"Water Depth\"")) << status().toStdString();
-}
-
-// Each kind of hint comes and goes with the text; what Create writes is the
-// same with hints showing (the expected file of the same run from the
-// command line).
-TEST_F(Usability, HintsComeAndGoAndChangeNoFile)
-{
-    auto* damping = control<QLineEdit>("txtBLOCKS");
-    const QColor plain = damping->palette().color(QPalette::Base);
-    const QString help = damping->toolTip();
-    damping->setText("2,5");
-    EXPECT_TRUE(damping->toolTip().startsWith(help + "\nReads as 2"))
-        << damping->toolTip().toStdString();
-    EXPECT_NE(damping->palette().color(QPalette::Base), plain);
-    damping->setText("5");
-    EXPECT_EQ(damping->toolTip(), help);
-    EXPECT_EQ(damping->palette().color(QPalette::Base), plain);
-
-    view.startUp(model());
-    const QAbstractItemModel* cells = view.waveGrid()->model();
-    const auto note = [cells](int row, int col) {
-        return cells->data(cells->index(row - 1, col - 1), Qt::ToolTipRole).toString();
-    };
-    waves.setSelectionEnd(5, 3);
-    waves.setRangeText("9.5\t12\t2\r1.25\t4.5\t1\r\r\r\t\t5");
-    EXPECT_TRUE(note(5, 3).startsWith("Theory 5")) << note(5, 3).toStdString();
-    waves.setText(2, 2, "4,5");
-    EXPECT_TRUE(note(2, 2).startsWith("Reads as 4")) << note(2, 2).toStdString();
-    waves.setText(2, 2, "4.5");
-    EXPECT_EQ(note(2, 2), "");
-
-    control<QAbstractButton>("Option1(1)")->click(); // 2 directions, as the expected file
-    QTest::mouseClick(control("cmdCREATE(0)"), Qt::LeftButton);
-    const auto expected
-        = readWholeFile(std::string(QUORIN_TEST_DATA) + "/writers/dynamic_static.BRSF");
-    EXPECT_EQ(dir.read("JKT.BRSF"), expected.value_or("<missing>"));
-}
-
-// The program's own settings, in memory; a missing key reads as "".
-struct MemoryViewSettings : ViewSettings {
-    std::string value(const std::string& key) const override { return values[key]; }
-    void setValue(const std::string& key, const std::string& v) override { values[key] = v; }
-    mutable std::map<std::string, std::string> values;
-};
-
-class WaveChartTest : public test::MainView {
-protected:
-    void SetUp() override
-    {
-        view.keepViewState(settings);
-        ASSERT_TRUE(test::showActive(view));
-    }
-    QScatterSeries* series(const char* name)
-    {
-        for (QAbstractSeries* each : view.waveChart()->chart()->series())
-            if (each->name() == QLatin1String(name))
-                return qobject_cast<QScatterSeries*>(each);
-        return nullptr;
-    }
-    void clickWave(QScatterSeries* points, int index)
-    {
-        QChart* chart = view.waveChart()->chart();
-        const QPointF inChart = chart->mapToPosition(points->at(index), points);
-        QChartView* chartView = view.waveChart()->chartView();
-        const QPoint at = chartView->mapFromScene(chart->mapToScene(inChart));
-        QTest::mouseClick(chartView->viewport(), Qt::LeftButton, {}, at);
-    }
-    QString facts() { return control<QLabel>("WaveFacts")->text(); }
-
-    MemoryViewSettings settings;
-};
-
-TEST_F(WaveChartTest, ChartRedrawsAsCellsChangeAndAClickChoosesTheRow)
-{
-    EXPECT_TRUE(view.waveChart()->isHidden());
-    test::click(view, "cmdCHART");
-    EXPECT_TRUE(view.waveChart()->isVisible());
-    EXPECT_EQ(settings.value("WaveChart/Shown"), "1");
-    EXPECT_EQ(accessibleName(view.waveChart()->chartView()), "Wave Chart");
-    EXPECT_EQ(accessibleName(test::child(view, "WaveFacts")), "Wave Facts");
-
-    setup.NoOfWaves = 3;
-    waves.setCurrent(1, 1);
-    waves.setSelectionEnd(3, 3);
-    waves.setRangeText("1\t5\t1\r4\t8\t2\r3\t3\t2");
-    QApplication::processEvents();
-    ASSERT_EQ(series("Linear")->count(), 1);
-    ASSERT_EQ(series("Stokes fifth order")->count(), 2);
-    EXPECT_TRUE(facts().startsWith("Wave 1: 1.257 rad/s")) << facts().toStdString();
-
-    clickWave(series("Stokes fifth order"), 1);
-    EXPECT_EQ(waves.row(), 3);
-    EXPECT_TRUE(facts().endsWith("this wave would break")) << facts().toStdString();
-    EXPECT_EQ(series("Current row")->at(0), QPointF(3, 3));
-}
-
-TEST_F(WaveChartTest, PanelStateIsKeptForTheNextRun)
-{
-    view.showWaveChart(true);
-    Session next;
-    frmMain reopened { next, platforms.platform() };
-    EXPECT_TRUE(reopened.waveChart()->isHidden());
-    reopened.keepViewState(settings);
-    EXPECT_FALSE(reopened.waveChart()->isHidden());
-    test::click(reopened, "cmdCHART");
-    EXPECT_EQ(settings.value("WaveChart/Shown"), "0");
 }
 
 } // namespace

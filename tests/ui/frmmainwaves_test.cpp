@@ -1,16 +1,24 @@
+#include "common/viewsettings.h"
+#include "mainform/wavechartpanel.h"
 #include "ui/widgets.h"
 #include "wavetable/wavegrid.h"
 
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QScatterSeries>
 #include <QTimer>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace quorin {
 namespace {
 
+using test::accessibleName;
 using test::Cell;
 
 // The main view with its wave table on the desktop clipboard of Qt.
@@ -262,6 +270,76 @@ TEST_F(Undo, TypingIsUndoneBeforeTheGridsLastCommand)
     QTest::keyClick(grid.editor(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(waves.text(1, 1), "2.5");
     EXPECT_EQ(grid.editor()->text(), "-3") << "the editor stays on the cell Enter moved to";
+}
+
+// The program's own settings, in memory; a missing key reads as "".
+struct MemoryViewSettings : ViewSettings {
+    std::string value(const std::string& key) const override { return values[key]; }
+    void setValue(const std::string& key, const std::string& v) override { values[key] = v; }
+    mutable std::map<std::string, std::string> values;
+};
+
+class WaveChartTest : public test::MainView {
+protected:
+    void SetUp() override
+    {
+        view.keepViewState(settings);
+        ASSERT_TRUE(test::showActive(view));
+    }
+    QScatterSeries* series(const char* name)
+    {
+        for (QAbstractSeries* each : view.waveChart()->chart()->series())
+            if (each->name() == QLatin1String(name))
+                return qobject_cast<QScatterSeries*>(each);
+        return nullptr;
+    }
+    void clickWave(QScatterSeries* points, int index)
+    {
+        QChart* chart = view.waveChart()->chart();
+        const QPointF inChart = chart->mapToPosition(points->at(index), points);
+        QChartView* chartView = view.waveChart()->chartView();
+        const QPoint at = chartView->mapFromScene(chart->mapToScene(inChart));
+        QTest::mouseClick(chartView->viewport(), Qt::LeftButton, {}, at);
+    }
+    QString facts() { return control<QLabel>("WaveFacts")->text(); }
+
+    MemoryViewSettings settings;
+};
+
+TEST_F(WaveChartTest, ChartRedrawsAsCellsChangeAndAClickChoosesTheRow)
+{
+    EXPECT_TRUE(view.waveChart()->isHidden());
+    test::click(view, "cmdCHART");
+    EXPECT_TRUE(view.waveChart()->isVisible());
+    EXPECT_EQ(settings.value("WaveChart/Shown"), "1");
+    EXPECT_EQ(accessibleName(view.waveChart()->chartView()), "Wave Chart");
+    EXPECT_EQ(accessibleName(test::child(view, "WaveFacts")), "Wave Facts");
+
+    setup.NoOfWaves = 3;
+    waves.setCurrent(1, 1);
+    waves.setSelectionEnd(3, 3);
+    waves.setRangeText("1\t5\t1\r4\t8\t2\r3\t3\t2");
+    QApplication::processEvents();
+    ASSERT_EQ(series("Linear")->count(), 1);
+    ASSERT_EQ(series("Stokes fifth order")->count(), 2);
+    EXPECT_TRUE(facts().startsWith("Wave 1: 1.257 rad/s")) << facts().toStdString();
+
+    clickWave(series("Stokes fifth order"), 1);
+    EXPECT_EQ(waves.row(), 3);
+    EXPECT_TRUE(facts().endsWith("this wave would break")) << facts().toStdString();
+    EXPECT_EQ(series("Current row")->at(0), QPointF(3, 3));
+}
+
+TEST_F(WaveChartTest, PanelStateIsKeptForTheNextRun)
+{
+    view.showWaveChart(true);
+    Session next;
+    frmMain reopened { next, platforms.platform() };
+    EXPECT_TRUE(reopened.waveChart()->isHidden());
+    reopened.keepViewState(settings);
+    EXPECT_FALSE(reopened.waveChart()->isHidden());
+    test::click(reopened, "cmdCHART");
+    EXPECT_EQ(settings.value("WaveChart/Shown"), "0");
 }
 
 } // namespace
