@@ -1,17 +1,16 @@
 #include "mainform/commandmodel.h"
 #include "support/faultyfiles.h"
+#include "support/nothinglost.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
-#include <set>
 
 namespace quorin {
 namespace {
 
 using test::FaultyFiles;
-using Files = std::map<std::string, std::string>; // name -> bytes
+using test::Files;
 
 void restore(const test::TempDir& dir, const Files& files)
 {
@@ -19,28 +18,6 @@ void restore(const test::TempDir& dir, const Files& files)
         std::filesystem::remove_all(entry.path());
     for (const auto& [name, bytes] : files)
         dir.write(name, bytes);
-}
-
-// After a failed run every file is as it was or as the run writes it, whole;
-// only a wave file, written in place, may be cut short, and only the one the
-// failure names.
-void expectNothingLost(const Files& before, const Files& whole, const Files& after,
-    const std::string& failed, const std::string& trace)
-{
-    std::set<std::string> names;
-    for (const Files* files : { &before, &whole, &after })
-        for (const auto& file : *files)
-            names.insert(file.first);
-    for (const std::string& name : names) {
-        const auto state = [&name](const Files& files) {
-            const auto found = files.find(name);
-            return found == files.end() ? std::optional<std::string>() : found->second;
-        };
-        const bool cutWaveFile
-            = (name.contains(".@F") || name.contains(".BCWAVF")) && failed.ends_with("/" + name);
-        EXPECT_TRUE(cutWaveFile || state(after) == state(before) || state(after) == state(whole))
-            << trace << ": " << name;
-    }
 }
 
 // Two directions of three waves; each command once on the disk as it was
@@ -83,7 +60,7 @@ TEST(WriteFaults, EveryFailureNamesItsFileAndLosesNoOldFile)
                     std::string::npos)
                     << trace << ": " << result.error().message;
                 EXPECT_EQ(faulty.openNow, 0) << trace;
-                expectNothingLost(before, whole, m.dir.files(), failed, trace);
+                test::expectNothingLost(before, whole, m.dir.files(), failed, trace);
             }
         }
     }
