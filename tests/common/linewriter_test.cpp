@@ -91,20 +91,5 @@ TEST(LineWriter, StoppedWriterLeavesByMode)
     EXPECT_EQ(dir.read("new.txt"), "whole\r\n");
 }
 
-// The disk full on writing; a folder that is missing or a file on the way
-// are the end-to-end tests' --batch-file cases.
-TEST(LineWriter, FullDiskNamesTheFileAndTheReason)
-{
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    try {
-        LineWriter(files, "/dev/full", Mode::Create).line("x").close();
-        ADD_FAILURE() << "wrote /dev/full";
-    } catch (const WriteError& error) {
-        EXPECT_EQ(error.file(), "/dev/full");
-        EXPECT_EQ(error.reason(), "No space left on device");
-    }
-}
-
 } // namespace
 } // namespace quorin
