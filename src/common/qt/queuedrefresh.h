@@ -20,11 +20,15 @@ public:
         , refresh_(std::move(refresh))
     {
     }
+    // The model may outlive it (a window's grid is destroyed after the window's members).
+    ~QueuedRefresh() { QObject::disconnect(following_); }
+    QueuedRefresh(const QueuedRefresh&) = delete;
+    QueuedRefresh& operator=(const QueuedRefresh&) = delete;
 
     // Every change of a shown text of `model` asks for the redraw.
     void follow(const QAbstractItemModel* model)
     {
-        QObject::connect(model, &QAbstractItemModel::dataChanged, context_,
+        following_ = QObject::connect(model, &QAbstractItemModel::dataChanged, context_,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
                 if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
                     schedule();
@@ -48,6 +52,7 @@ private:
     QObject* context_;
     std::function<void()> refresh_;
     bool pending_ = false;
+    QMetaObject::Connection following_;
 };
 
 } // namespace quorin
