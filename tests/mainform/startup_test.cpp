@@ -11,9 +11,6 @@
 namespace quorin {
 namespace {
 
-using test::ScriptedPrompter;
-using test::TempDir;
-
 std::string Settings(const std::string& head, const std::string& waves, const std::string& exclude,
     const std::string& spectrum, const std::string& freq)
 {
@@ -22,8 +19,8 @@ std::string Settings(const std::string& head, const std::string& waves, const st
 }
 
 struct Fixture {
-    TempDir dir;
-    ScriptedPrompter prompter;
+    test::TempDir dir;
+    test::ScriptedPrompter prompter;
     RunSetup setup;
     GridModel waves { kWaveGridRows, kWaveGridCols };
 
@@ -42,14 +39,16 @@ TEST(StartUp, WithoutSettingsFileEveryInputHasItsDefault)
     expected.batchFile = f.dir.file("JKT") + ".BRSF";
     EXPECT_EQ(result.inputs, expected);
     const RunSetup& s = f.setup;
-    EXPECT_EQ(
-        std::tuple(s.SpectrumType, s.ModelName, s.NamField3, s.WaveSteepness, result.helpFile),
-        std::tuple("3", f.dir.file("JKT"), "3rd", 22.0f, f.dir.file("quorin_spec.chm")));
-    EXPECT_TRUE(f.prompter.messages().empty());
+    EXPECT_EQ(std::tuple(s.SpectrumType, s.ModelName, s.NamField3, s.WaveSteepness, result.helpFile,
+                  f.prompter.messages().size()),
+        std::tuple("3", f.dir.file("JKT"), "3rd", 22.0f, f.dir.file("quorin_spec.chm"), 0u));
     EXPECT_EQ(f.waves.text(100, 0) + " " + f.waves.text(0, 2), "100 Period");
 }
 
-TEST(StartUp, DirectionCodeSelectsItsOption)
+// Each direction code selects its option. A frequency case of "-" checks
+// Static Only and clears Exclude Static Improvement; the spectrum is read
+// leniently. The settings round trip of the commands' tests has the other values.
+TEST(StartUp, DirectionCodeSelectsItsOptionAndAStaticRunClearsExclude)
 {
     const std::pair<const char*, int> cases[]
         = { { " 1 ", 0 }, { " 2 ", 1 }, { " 3 ", 2 }, { " 14 ", 3 }, { " 4 ", 4 }, { " 6 ", 5 },
@@ -57,24 +56,13 @@ TEST(StartUp, DirectionCodeSelectsItsOption)
     for (const auto& [code, option] : cases) {
         Fixture f;
         f.dir.write(
-            "JKT.DFS", Settings(std::string(code) + "\r\n 0\r\n 0 \r\n", "", " 0 ", "3", "50"));
-        EXPECT_EQ(f.start().inputs.directionOption, option) << code;
-    }
-}
-
-// A frequency case of "-" checks Static Only and clears Exclude Static
-// Improvement; the spectrum is read leniently.
-TEST(StartUp, FrequencyCaseExcludeAndSpectrumAreRestored)
-{
-    for (const bool typedStatic : { true, false }) {
-        Fixture f;
-        const char* frequency = typedStatic ? "-" : "50";
-        f.dir.write("JKT.DFS", Settings(" 14 \r\n 0\r\n 0 \r\n", "", " 1 ", "1.4", frequency));
+            "JKT.DFS", Settings(std::string(code) + "\r\n 0\r\n 0 \r\n", "", " 1 ", "1.4", "-"));
         const MainInputs in = f.start().inputs;
-        EXPECT_EQ(
-            std::tuple(in.staticOnly, in.excludeStaticImprovement, f.setup.ExcludeStaticImprovement,
-                in.frequencyCase, in.spectrum, f.setup.SpectrumType),
-            std::tuple(typedStatic, !typedStatic, typedStatic ? 0 : 1, frequency, 1, "1"));
+        EXPECT_EQ(std::tuple(in.directionOption, in.staticOnly, in.excludeStaticImprovement,
+                      f.setup.ExcludeStaticImprovement, in.frequencyCase, in.spectrum,
+                      f.setup.SpectrumType),
+            std::tuple(option, true, false, 0, "-", 1, "1"))
+            << code;
     }
 }
 
@@ -92,30 +80,32 @@ TEST(StartUp, DecimalCommaWarnsOnceAndWritesNumbersWithComma)
         "the . symbol must be used for the decimal symbol\r\rThis module may be used to "
         "create the run control files but then use the Windows\rControl Panel/Regional "
         "Settings/Number to change the decimal symbol from , to .");
-    EXPECT_EQ(warning.buttons, Prompter::Buttons::OkCancel);
-    EXPECT_EQ(warning.icon, Prompter::Icon::Critical);
+    EXPECT_EQ(std::pair(warning.buttons, warning.icon),
+        std::pair(Prompter::Buttons::OkCancel, Prompter::Icon::Critical));
     EXPECT_EQ(inputs.waterDepth + " " + inputs.startDirection + " " + f.waves.text(1, 2),
         "113,3 12,5 7,25");
 }
 
 TEST(StartUp, UnusableFilesAreNamedAndLeaveTheDefaults)
 {
+    // A settings file of two directions with the wave count, waves and spectrum given.
+    const auto dfs = [](const char* count, const std::string& waves, const char* spectrum) {
+        return Settings(
+            std::string(" 2 \r\n 0\r\n ") + count + " \r\n", waves, " 0 ", spectrum, "50");
+    };
     std::string waves150;
     for (int i = 0; i < 150; ++i)
         waves150 += " 1  2  1\r\n";
-    const std::string full = Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "1", "50");
+    const std::string full = dfs("0", "", "1");
     // What is wrong, the model model.NAM names (nullptr: no model.NAM) and
     // the settings file (empty: none). The message names the settings file,
     // or model.NAM when the model is unknown.
-    const std::tuple<const char*, const char*, std::string> cases[] = {
-        { "truncated settings", "STEM,x,y", full.substr(0, full.size() - 20) },
-        { "150 waves", "STEM,x,y", Settings(" 2 \r\n 0\r\n 150 \r\n", waves150, " 0 ", "1", "50") },
-        { "negative wave count", "STEM,x,y",
-            Settings(" 2 \r\n 0\r\n -1 \r\n", "", " 0 ", "1", "50") },
-        { "spectrum 4", "STEM,x,y", Settings(" 2 \r\n 0\r\n 0 \r\n", "", " 0 ", "4", "50") },
-        { "missing model.NAM", nullptr, "" },
-        { "model.NAM with two fields", "STEM,x", "" },
-    };
+    const std::tuple<const char*, const char*, std::string> cases[]
+        = { { "truncated settings", "STEM,x,y", full.substr(0, full.size() - 20) },
+              { "150 waves", "STEM,x,y", dfs("150", waves150, "1") },
+              { "negative wave count", "STEM,x,y", dfs("-1", "", "1") },
+              { "spectrum 4", "STEM,x,y", dfs("0", "", "4") }, { "missing model.NAM", nullptr, "" },
+              { "model.NAM with two fields", "STEM,x", "" } };
     for (const auto& [name, modelNam, settings] : cases) {
         SCOPED_TRACE(name);
         Fixture f;
