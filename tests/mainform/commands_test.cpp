@@ -9,71 +9,35 @@ namespace quorin {
 namespace {
 
 using test::CommandModel;
-using Answer = Prompter::Answer;
 
-// A command that stops before writing: the message it shows, and which files
-// exist afterwards. A refused box changes no run set-up value; missing wave
-// data is found after the inputs are taken. Every box's refusal, with
-// nothing written and no wave taken, is in the typed-input test; these are the
-// paths around it and the whole wording of one.
-TEST(Commands, StopBeforeWritingWithTheirMessage)
+// Missing wave data is found after the inputs are taken, before any file is
+// written. Each box's refusal, with its message, is in the typed-input test;
+// the overwrite question and Append's missing wave data in the end-to-end tests.
+TEST(Commands, MissingWaveDataStopsBeforeWriting)
 {
-    const std::string box
-        = "The box \"Output ID Number (Start)\" of \"Selective Assessments\" holds ";
-    // Append or Create, the change, the start of the message shown, the files
-    // in the model directory afterwards and the waves taken.
-    const std::tuple<bool, void (*)(CommandModel&), std::string, std::size_t, int> cases[] = {
-        { false,
-            [](CommandModel& m) {
-                m.dir.write("JKT.BRSF", "old");
-                m.prompter = test::ScriptedPrompter({ Answer::No });
-            },
-            "Fatige Batch File Exist - Overwrite", 2, 0 },
-        { false, [](CommandModel& m) { std::filesystem::remove(m.dir.file("JKT.WAV")); },
-            "WAV Data does not exist", 0, 1 },
-        { true, [](CommandModel& m) { std::filesystem::remove(m.dir.file("JKT.WAV")); },
-            "WAV Data does not exist", 0, 1 },
-        { true,
-            [](CommandModel& m) {
-                m.inputs.selectiveOutputId = "32766";
-                m.inputs.selective.tubularJoints = true;
-            },
-            box + "\"32766\"", 1, 0 },
-    };
-    for (const auto& [append, change, message, files, wavesTaken] : cases) {
-        SCOPED_TRACE(message);
-        CommandModel m;
-        change(m);
-        EXPECT_FALSE(m.run(append).has_value());
-        ASSERT_EQ(m.prompter.messages().size(), 1u);
-        EXPECT_TRUE(m.prompter.messages()[0].text.starts_with(message))
-            << m.prompter.messages()[0].text;
-        EXPECT_EQ(m.dir.files().size(), files);
-        EXPECT_EQ(m.setup.NoOfWaves, wavesTaken);
-    }
+    CommandModel m;
+    std::filesystem::remove(m.dir.file("JKT.WAV"));
+    EXPECT_FALSE(m.run().has_value());
+    ASSERT_EQ(m.prompter.messages().size(), 1u);
+    EXPECT_EQ(m.prompter.messages()[0].text, "WAV Data does not exist");
+    EXPECT_EQ(std::tuple(m.dir.files().size(), m.setup.NoOfWaves), std::tuple(0u, 1));
 }
 
-TEST(CreateCommand, CountsPositiveHeightsAndCopiesRowsFromTheTop)
+// Create counts the rows with a positive height and copies rows from the top.
+// "-" typed into "Frequency Case" makes a static run even with "Exclude Static
+// Improvement" checked; the bytes of each kind of run, "-" with it unchecked
+// and 50 with it checked or not, are in the end-to-end tests.
+TEST(CreateCommand, TakesTheWaveRowsAndATypedStaticFrequencyCaseWinsOverExclude)
 {
     CommandModel m("1.0\t5\t1\r0\t6\t1\r2,5\t7\t2\r\t\t\r-2\t8\t1\rabc\t8\t1");
+    m.inputs.frequencyCase = "-";
+    m.inputs.excludeStaticImprovement = true;
     ASSERT_TRUE(m.run().has_value());
     const RunSetup& s = m.setup;
     EXPECT_EQ(std::tuple(s.NoOfWaves, s.WaveHeight[1], s.WaveHeight[2], s.WavePeriod[2]),
         std::tuple(2, 1.0f, 0.0f, 6.0f));
-}
-
-// "-" typed into "Frequency Case" makes a static run even with "Exclude Static
-// Improvement" checked. The bytes of each kind of run, "-" with it unchecked
-// and 50 with it checked or not, are in the end-to-end tests.
-TEST(CreateCommand, TypedStaticFrequencyCaseWinsOverExclude)
-{
-    CommandModel m;
-    m.inputs.frequencyCase = "-";
-    m.inputs.excludeStaticImprovement = true;
-    ASSERT_TRUE(m.run().has_value());
     const std::string batch = m.dir.read("JKT.BRSF");
-    EXPECT_NE(batch.find("---run STATIC"), std::string::npos);
-    EXPECT_EQ(batch.find("---run W="), std::string::npos);
+    EXPECT_TRUE(batch.contains("---run STATIC") && !batch.contains("---run W=")) << batch;
 }
 
 TEST(CreateCommand, DirectionsAreResetFromTheOptionAndTheRestAccumulate)
@@ -90,25 +54,6 @@ TEST(CreateCommand, DirectionsAreResetFromTheOptionAndTheRestAccumulate)
     ASSERT_TRUE(m.run().has_value());
     EXPECT_EQ(
         std::tuple(s.NoOfDirections, s.DirAngle[3], s.DirAngle[5]), std::tuple(14, 190.0f, 30.0f));
-}
-
-TEST(Commands, ActiveFrameFillsTheSharedValues)
-{
-    CommandModel m;
-    m.inputs.global = { true, "T", false, "F2", "1.5", "0.03", true };
-    m.inputs.selective = { false, "T", true, "F2", "2.5", "0.04", false };
-    m.inputs.groupOption = 0;
-    m.inputs.groupSet = "7";
-    const auto frame = [&m] {
-        return std::tuple(m.setup.TubularJoints, m.setup.MemberJoints, m.setup.MemberScfText,
-            m.setup.Thickness, m.setup.VMStress);
-    };
-    ASSERT_TRUE(m.run().has_value());
-    EXPECT_EQ(frame(), std::tuple(1, 0, "1.5", 0.03f, 1));
-    EXPECT_EQ(m.setup.NodeGroup, 0);
-    EXPECT_EQ(m.setup.GroupSetNoText, "7");
-    EXPECT_EQ(m.run(true), "Appended the selective assessment to JKT.BRSF");
-    EXPECT_EQ(frame(), std::tuple(0, 1, "2.5", 0.04f, 0));
 }
 
 // What a command saves, the next start-up shows again: a worked example of

@@ -6,18 +6,16 @@
 
 #include <filesystem>
 #include <map>
-#include <set>
 
 namespace quorin {
 namespace {
 
 namespace fs = std::filesystem;
 
-using OnDisk = std::pair<std::string, fs::file_time_type>; // the bytes and their last change
-
-std::map<std::string, OnDisk> snapshot(const test::TempDir& dir)
+// Each file of the folder: its bytes and their last change.
+auto snapshot(const test::TempDir& dir)
 {
-    std::map<std::string, OnDisk> files;
+    std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
     for (const auto& [name, bytes] : dir.files())
         files[dir.file(name)] = { bytes, fs::last_write_time(dir.file(name)) };
     return files;
@@ -44,21 +42,17 @@ TEST(DryRun, TheRealRunThenWritesWhatTheDryRunBuiltWhereItSaidSo)
 
         ASSERT_TRUE(model.run());
         const auto after = snapshot(model.dir);
+        auto expected = before; // the files the dry run did not list stay as they were
         const std::vector<FileRecord> built = dryRun.files();
-        std::set<std::string> listed;
         for (std::size_t i = 0; i < built.size(); ++i) {
             const std::string& path = built[i].path;
-            listed.insert(path);
-            EXPECT_EQ(after.at(path).first, built[i].after) << path;
-            const auto old = before.find(path);
-            const bool rewritten = old == before.end() || old->second.first != built[i].after;
+            const bool rewritten
+                = !before.contains(path) || before.at(path).first != built[i].after;
             EXPECT_EQ(rewritten, changes.files[i].status != FileStatus::Same) << path;
+            expected[path] = { built[i].after,
+                after.contains(path) ? after.at(path).second : fs::file_time_type() };
         }
-        for (const auto& [path, file] : after) {
-            const auto old = before.find(path);
-            EXPECT_TRUE(listed.contains(path) || (old != before.end() && old->second == file))
-                << path;
-        }
+        EXPECT_EQ(after, expected);
     }
 }
 

@@ -11,11 +11,11 @@ WriterRun::WriterRun()
     setup.ModelName = dir.file("JKT");
     setup.BatchFileName = dir.file("JKT.BRSF");
     setup.NoOfDirections = 2;
-    setup.DirAngle[1] = 0;
-    setup.DirAngle[2] = 90;
+    setup.DirAngle = { 0, 0, 90 }; // from index 1
     setup.NoOfWaves = 2;
-    wave(1, 9.5f, 12, 2);
-    wave(2, 1.25f, 4.5f, 1);
+    setup.WaveHeight = { 0, 9.5f, 1.25f };
+    setup.WavePeriod = { 0, 12, 4.5f };
+    setup.WaveTheory = { 0, 2, 1 };
     setup.WaveStepsText = "12";
     setup.LoadCaseStartText = "70";
     setup.DepthText = "113.3";
@@ -31,13 +31,6 @@ WriterRun::WriterRun()
     setup.GroupNoText = "1";
     setup.OutputIdStart = 205;
     setup.NodeGroup = 1;
-}
-
-void WriterRun::wave(int index, float height, float period, float theory)
-{
-    setup.WaveHeight.at(index) = height;
-    setup.WavePeriod.at(index) = period;
-    setup.WaveTheory.at(index) = theory;
 }
 
 Result<FilesWritten> WriterRun::write(Writer writer)

@@ -23,7 +23,6 @@ struct WriterRun {
     char decimal = '.';
 
     WriterRun();
-    void wave(int index, float height, float period, float theory);
     Result<FilesWritten> write(Writer writer);
     // The lines of a file of the directory (split at CR LF) that start with prefix.
     std::vector<std::string> linesStarting(
