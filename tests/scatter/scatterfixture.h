@@ -37,14 +37,13 @@ struct DiagramFile {
         std::string numbers = heights + "\r\n" + periods + "\r\n";
         for (const auto& value : cells)
             numbers += " " + value + " ";
-        numbers += "\r\n";
         if (between) {
             std::istringstream in(numbers);
             numbers.clear();
             for (std::string number; in >> number;)
                 numbers += number + between;
         }
-        return "3\r\n" + scaling + "\r\n" + years + "\r\n" + numbers;
+        return "3\r\n" + scaling + "\r\n" + years + "\r\n" + numbers + (between ? "" : "\r\n");
     }
 };
 
