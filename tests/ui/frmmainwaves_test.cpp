@@ -1,24 +1,21 @@
-#include "common/viewsettings.h"
 #include "mainform/wavechartpanel.h"
 #include "ui/widgets.h"
 #include "wavetable/wavegrid.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QLabel>
 #include <QScatterSeries>
 #include <QTimer>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
+#include <string_view>
 
 namespace quorin {
 namespace {
 
-using test::accessibleName;
 using test::Cell;
 
 // The main view with its wave table on the desktop clipboard of Qt.
@@ -26,89 +23,82 @@ class WaveTableTest : public test::MainView {
 protected:
     void SetUp() override { ASSERT_TRUE(test::showActive(view)); }
 
-    // The data cells from row 1 down as range text (TAB, CR), empty rows at the end left
-    // out; put() empties the cells the text does not reach.
+    // The data cells from row 1 down as range text (TAB, CR): put() empties
+    // the cells the text does not reach, table() gives rows 1 to `last`.
     void put(const std::string& rows)
     {
-        for (int r = 1; r <= kWaveRowCount; ++r)
-            for (int c = 1; c <= 3; ++c)
-                waves.setText(r, c, "");
+        for (int i = 0; i < kWaveRowCount * 3; ++i)
+            waves.setText(1 + i / 3, 1 + i % 3, "");
         waves.setCurrent(1, 1);
         waves.setSelectionEnd(kWaveRowCount, 3);
         waves.setRangeText(rows);
     }
-    std::string table() const
+    std::string table(int last = 3) const
     {
-        int last = kWaveRowCount;
-        while (
-            last > 0 && (waves.text(last, 1) + waves.text(last, 2) + waves.text(last, 3)).empty())
-            --last;
         std::string text;
         for (int r = 1; r <= last; ++r)
-            text += (r > 1 ? "\r" : "") + waves.text(r, 1) + "\t" + waves.text(r, 2) + "\t"
-                + waves.text(r, 3);
+            text += waves.text(r, 1) + "\t" + waves.text(r, 2) + "\t" + waves.text(r, 3) + "|";
         return text;
     }
-    // The editor holds the current cell's text, so leaving the cell writes nothing new.
-    void expectEditorOnTheCurrentCell() const
+    // The rows shown in a text colour of their own, and the colour.
+    std::string colouredRows() const
     {
-        EXPECT_EQ(
-            view.waveGrid()->editor()->text().toStdString(), waves.text(waves.row(), waves.col()));
+        std::string rows;
+        const QAbstractItemModel* cells = view.waveGrid()->model();
+        for (int r = 0; r < cells->rowCount(); ++r)
+            if (const QVariant colour = cells->data(cells->index(r, 1), Qt::ForegroundRole);
+                colour.isValid())
+                rows += std::to_string(r + 1) + colour.value<QColor>().name().toStdString();
+        return rows;
     }
 };
 
-// The table and the clipboard, a range selected with the mouse from one cell
-// to another, something typed into the editor (never stored), then a button
-// or a key: the clipboard and the table after it.
+// A range selected with the mouse from one cell to another, then Cut, Paste
+// or Copy by its button and by its key on the grid with the editor closed,
+// and a Paste of text with line ends also by Ctrl+V in the editor: the
+// clipboard and the table after it.
 TEST_F(WaveTableTest, ButtonsAndKeysExchangeTheRangeWithTheClipboard)
 {
     const char* const nines = "9\t9\t9\r9\t9\t9\r9\t9\t9";
-    const char* const rows = "1.5\t10\r\n2.0\t12\r\n"; // as a spreadsheet puts them
-    struct Case {
-        const char* table;
-        Cell from, to;
-        const char* clipboard;
-        const char* action; // a button's object name, "grid ^C" or "editor ^V"
-        const char* clipboardAfter;
-        const char* tableAfter;
-        const char* typed = "";
-    } const cases[] = {
-        { "1\t2\t3\r4\t5\t6", { 1, 1 }, { 2, 3 }, "", "Command2(2)", "1\t2\t3\r4\t5\t6",
-            "1\t2\t3\r4\t5\t6" },
-        { "1\t2\t3\r4\t5\t6", { 1, 1 }, { 2, 3 }, "", "grid ^C", "1\t2\t3\r4\t5\t6",
-            "1\t2\t3\r4\t5\t6" },
-        { "1\t\t", { 1, 1 }, { 1, 1 }, "", "Command2(2)", "1", "1\t\t", "99" },
+    // The table, the cells pressed and released, the command (Command2's
+    // index: 0 Cut, 1 Paste, 2 Copy), the clipboard (Paste's text, or what
+    // Cut or Copy put on it), and rows 1 to 3 after it.
+    const std::tuple<const char*, Cell, Cell, int, const char*, const char*> cases[] = {
+        { "1\t2\t3\r4\t5\t6", { 1, 1 }, { 2, 3 }, 2, "1\t2\t3\r4\t5\t6", "1\t2\t3|4\t5\t6|\t\t|" },
         // A block pasted into one cell.
-        { nines, { 3, 2 }, { 3, 2 }, "1\t2\r3\t4", "Command2(1)", "1\t2\r3\t4",
-            "9\t9\t9\r9\t9\t9\r9\t1\t9" },
-        { "", { 1, 1 }, { 2, 2 }, rows, "editor ^V", rows, "1.5\t10\t\r2.0\t12\t" },
-        { "-1.5\t 7\t.5", { 1, 1 }, { 1, 3 }, "", "Command2(2)", "-1.5\t 7\t.5", "1.5\t7\t5" },
+        { nines, { 3, 2 }, { 3, 2 }, 1, "1\t2\r3\t4", "9\t9\t9|9\t9\t9|9\t1\t9|" },
+        // As a spreadsheet puts rows on the clipboard.
+        { "", { 1, 1 }, { 2, 2 }, 1, "1.5\t10\r\n2.0\t12\r\n", "1.5\t10\t|2.0\t12\t|\t\t|" },
+        { "-1.5\t 7\t.5", { 1, 1 }, { 1, 3 }, 2, "-1.5\t 7\t.5", "1.5\t7\t5|\t\t|\t\t|" },
         // Up and left: no clean-up. A line feed stays in its cell; a line or
         // field the text lacks leaves its cells.
-        { "-1\t\t\r\t-2\t", { 2, 2 }, { 1, 1 }, "", "Command2(2)", "-1\t\r\t-2", "-1\t\t\r\t-2\t" },
-        { nines, { 3, 3 }, { 1, 2 }, "-a\t\tc\r\n-d", "Command2(1)", "-a\t\tc\r\n-d",
-            "9\t-a\t\r9\t\n-d\t9\r9\t9\t9" },
+        { "-1\t\t\r\t-2\t", { 2, 2 }, { 1, 1 }, 2, "-1\t\r\t-2", "-1\t\t|\t-2\t|\t\t|" },
+        { nines, { 3, 3 }, { 1, 2 }, 1, "-a\t\tc\r\n-d", "9\t-a\t|9\t\n-d\t9|9\t9\t9|" },
         // Cut from the cell pressed.
-        { "a\tb\tc\rd\te\tf\rg\th\ti", { 3, 2 }, { 1, 3 }, "", "Command2(0)", "b\tc\re\tf\rh\ti",
-            "a\t\t\rd\t\t\rg\t\t" },
+        { "a\tb\tc\rd\te\tf\rg\th\ti", { 3, 2 }, { 1, 3 }, 0, "b\tc\re\tf\rh\ti",
+            "a\t\t|d\t\t|g\t\t|" },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.action) + " of " + c.table);
-        put(c.table);
-        platforms.clipboard.setText(c.clipboard);
-        test::drag(*view.waveGrid(), c.from, c.to);
-        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(c.typed));
-        const std::string action = c.action;
-        if (action == "grid ^C")
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        if (action.find('^') != std::string::npos)
-            QTest::keyClick(QApplication::focusWidget(), action.back(), Qt::ControlModifier);
-        else
-            test::click(view, c.action);
-        EXPECT_EQ(platforms.clipboard.text(), c.clipboardAfter);
-        EXPECT_EQ(table(), c.tableAfter);
-        expectEditorOnTheCurrentCell();
-    }
+    for (const auto& [cells, from, to, command, clipboard, after] : cases)
+        for (const char* by : { "button", "grid key", "editor key" }) {
+            if (by[0] == 'e' && !std::string_view(clipboard).contains('\n'))
+                continue;
+            SCOPED_TRACE(std::string(by) + " " + std::to_string(command) + " of " + cells);
+            put(cells);
+            platforms.clipboard.setText(command == 1 ? clipboard : "");
+            test::drag(*view.waveGrid(), from, to);
+            if (by[0] == 'b') {
+                test::click(view, "Command2(" + std::to_string(command) + ")");
+            } else {
+                if (by[0] == 'g')
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                QTest::keyClick(QApplication::focusWidget(), "XVC"[command], Qt::ControlModifier);
+            }
+            EXPECT_EQ(platforms.clipboard.text(), clipboard);
+            EXPECT_EQ(table(), after);
+            // The editor holds the current cell's text, so leaving it writes nothing new.
+            EXPECT_EQ(view.waveGrid()->editor()->text().toStdString(),
+                waves.text(waves.row(), waves.col()));
+        }
 }
 
 // The interpolation and the refusals are in the row command tests.
@@ -116,230 +106,139 @@ TEST_F(WaveTableTest, InsertAfterShowsTheNewRowInRedAndTellsARefusal)
 {
     put("\t\t\r\t\t\r8\t10\t2\r9\t12\t1\r7\t14\t");
     setup.NoOfWaves = 5;
-    test::drag(*view.waveGrid(), { 3, 1 }, { 3, 1 });
-    test::click(view, "Command4(0)");
+    for (const int row : { 3, 6 }) { // 6 is the last wave once row 4 is in
+        test::drag(*view.waveGrid(), { row, 1 }, { row, 1 });
+        test::click(view, "Command4(0)");
+    }
+    EXPECT_EQ(colouredRows(), "4#ff0000");
     EXPECT_EQ(setup.NoOfWaves, 6);
-    const QAbstractItemModel* cells = view.waveGrid()->model();
-    std::string coloured; // the rows with a text colour, and the colour
-    for (int row = 1; row <= 7; ++row)
-        if (const QVariant colour = cells->data(cells->index(row - 1, 1), Qt::ForegroundRole);
-            colour.isValid())
-            coloured += std::to_string(row) + colour.value<QColor>().name().toStdString();
-    EXPECT_EQ(coloured, "4#ff0000");
-    EXPECT_TRUE(prompter.messages().empty());
-
-    test::drag(*view.waveGrid(), { 6, 2 }, { 6, 2 });
-    test::click(view, "Command4(0)");
     ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_NE(prompter.messages()[0].text.find("row 6"), std::string::npos);
-    EXPECT_EQ(setup.NoOfWaves, 6);
+    EXPECT_TRUE(prompter.messages()[0].text.starts_with("Insert After: row 6 is not followed"));
 }
 
-// Generate Default Waves, OK with the defaults or Cancel after a new
-// steepness; the table it makes is in the default wave tests.
+// Generate Default Waves: Cancel after a new steepness, then OK on the
+// dialog opened again with that steepness; the table it makes is in the
+// default wave tests.
 TEST_F(WaveTableTest, DefaultWavesCommandOkFillsTwentyRowsAndCancelNone)
 {
-    for (const bool ok : { true, false }) {
+    setup.WaveSteepness = 22;
+    for (const bool ok : { false, true }) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
-        setup.WaveSteepness = 22;
         setup.NoOfWaves = 21;
-        put(std::string(20, '\r') + "old");
-        waves.setText(2, 3, "9");
+        put("\r\t\t9" + std::string(19, '\r') + "old");
         waves.setCurrent(2, 3);
-        const std::string before = table();
+        const std::string before = table(21);
         const std::size_t told = prompter.messages().size();
         QTimer::singleShot(0, &view, [ok] {
             QWidget* dialog = QApplication::activeModalWidget();
             ASSERT_TRUE(dialog);
-            test::child<QLineEdit>(*dialog, "txtREAL(1)")->setText(ok ? "22" : "18");
+            auto* steepness = test::child<QLineEdit>(*dialog, "txtREAL(1)");
+            EXPECT_EQ(steepness->text(), ok ? "18" : "22");
+            steepness->setText("18");
             test::click(*dialog, ok ? "OKButton" : "CancelButton");
         });
         test::click(view, "Command3");
-        EXPECT_EQ(setup.NoOfWaves, ok ? 20 : 21);
-        EXPECT_EQ(setup.WaveSteepness, ok ? 22.0f : 18.0f);
+        EXPECT_EQ(std::tuple(setup.NoOfWaves, setup.WaveSteepness, prompter.messages().size()),
+            std::tuple(ok ? 20 : 21, 18.0f, told + ok));
         if (ok) {
-            EXPECT_EQ(waves.text(20, 2), "14.00");
-            ASSERT_EQ(prompter.messages().size(), told + 1);
-            EXPECT_EQ(prompter.messages().back().text, "Frequency increment is 0.1087 Rad/s");
+            EXPECT_EQ(waves.text(20, 2) + " " + prompter.messages().back().text,
+                "14.00 Frequency increment is 0.1087 Rad/s");
         } else {
-            EXPECT_EQ(prompter.messages().size(), told);
-            EXPECT_EQ(table(), before);
+            EXPECT_EQ(table(21), before);
         }
         EXPECT_TRUE(view.waveGrid()->editorOpen());
-        expectEditorOnTheCurrentCell();
+        EXPECT_EQ(view.waveGrid()->editor()->text().toStdString(), waves.text(2, 3));
     }
 }
 
-// Undo and redo of the wave table, from a table of five waves.
-class Undo : public WaveTableTest {
-protected:
-    void SetUp() override
-    {
-        WaveTableTest::SetUp();
-        put("2.5\t8\t1\r-3\t10\t2\r4\t12\t1\r5\t13\t1\r6\t14\t2");
-        setup.NoOfWaves = 5;
-        setup.WaveSteepness = 22;
-        waves.setCurrent(2, 1);
-    }
+// Each command of the wave table undone gives the table back as before it,
+// redone as after it.
+TEST_F(WaveTableTest, EveryCommandOfTheWaveTableIsOneUndoStep)
+{
+    put("2.5\t8\t1\r-3\t10\t2\r4\t12\t1\r5\t13\t1\r6\t14\t2");
+    setup.NoOfWaves = 5;
+    setup.WaveSteepness = 22;
+    platforms.clipboard.setText("-7\t7");
+    GridView& grid = *view.waveGrid();
+    QUndoStack& stack = *view.findChild<QUndoStack*>();
     // What a command may change and undo must give back: every cell's text,
     // headings included, each row's text colour, and the wave count.
-    std::string state() const
-    {
-        std::string state = std::to_string(setup.NoOfWaves);
+    const auto state = [&] {
+        std::string state = std::to_string(setup.NoOfWaves) + colouredRows();
         for (int r = 0; r < waves.rows(); ++r)
             for (int c = 0; c < waves.cols(); ++c)
                 state += "|" + waves.text(r, c);
-        const QAbstractItemModel* table = grid.model();
-        for (int r = 0; r < table->rowCount(); ++r)
-            state += table->data(table->index(r, 0), Qt::ForegroundRole)
-                         .value<QColor>()
-                         .name()
-                         .toStdString();
         return state;
-    }
-    QUndoStack& stack() { return *view.findChild<QUndoStack*>(); }
-    // Types a text into the current cell and commits it with Enter.
-    void type(const QString& text)
-    {
-        grid.OpenCellEditor();
-        QTest::keyClicks(grid.editor(), text);
-        QTest::keyClick(grid.editor(), Qt::Key_Return);
-    }
-
-    GridView& grid = *view.waveGrid();
-};
-
-// Each command undone gives the grid back as before it, redone as after it;
-// then everything undone from the last gives the opening grid.
-TEST_F(Undo, EveryCommandOfTheWaveTableIsOneStepBackAndForth)
-{
-    platforms.clipboard.setText("-7\t7");
+    };
     // The cell made current ({ 0, 0 }: the one the last command left), then
-    // "'text" typed into it and Enter, "Del" pressed on the grid, or a button.
+    // keys for the cell editor opened on it, or a button.
     const std::pair<Cell, const char*> commands[] = {
-        { { 1, 2 }, "'9.5" }, { { 0, 0 }, "Del" }, { { 0, 0 }, "Command2(1)" }, // Paste
+        { { 1, 2 }, "'9.5 Enter" }, { { 0, 0 }, "Esc Del" }, { { 0, 0 }, "Command2(1)" }, // Paste
         { { 2, 1 }, "Command2(2)" }, // Copy's clean-up: "-3" loses its sign
         { { 0, 0 }, "Command2(0)" }, // Cut
         { { 3, 1 }, "Command4(0)" }, // Insert After
         { { 0, 0 }, "Command4(1)" }, // Toggle Freq Rad/s
         { { 0, 0 }, "Command3" }, // Generate Default Waves, then OK
     };
-    const std::string opening = state();
     for (const auto& [cell, command] : commands) {
         SCOPED_TRACE(command);
         if (cell.first)
             waves.setCurrent(cell.first, cell.second);
         const std::string before = state();
-        const int steps = stack().count();
-        if (command[0] == '\'') {
-            type(command + 1);
-        } else if (command == std::string("Del")) {
-            grid.OpenCellEditor();
-            QTest::keyClick(grid.editor(), Qt::Key_Escape);
-            QTest::keyClick(&grid, Qt::Key_Delete);
-        } else {
+        const int steps = stack.count();
+        if (std::string_view(command).starts_with("Command")) {
             QTimer::singleShot(0, &view, [] {
                 if (QWidget* dialog = QApplication::activeModalWidget())
                     test::click(*dialog, "OKButton");
             });
             test::click(view, command);
+        } else {
+            grid.OpenCellEditor();
+            test::runSteps(command, test::pressKeys);
         }
         const std::string after = state();
         ASSERT_NE(after, before);
-        EXPECT_EQ(stack().count(), steps + 1);
-        stack().undo();
+        EXPECT_EQ(stack.count(), steps + 1);
+        stack.undo();
         EXPECT_EQ(state(), before);
-        stack().redo();
+        stack.redo();
         EXPECT_EQ(state(), after);
     }
-    while (stack().canUndo())
-        stack().undo();
-    EXPECT_EQ(state(), opening);
 }
 
-// In the cell editor Ctrl+Z undoes the typing first, then the last command.
-TEST_F(Undo, TypingIsUndoneBeforeTheGridsLastCommand)
+// The chart follows the cells, and a click on a wave makes its row current.
+TEST_F(WaveTableTest, ChartRedrawsAsCellsChangeAndAClickChoosesTheRow)
 {
-    waves.setCurrent(1, 1);
-    type("7");
-    const std::string typed = state();
-    grid.OpenCellEditor();
-    QTest::keyClicks(grid.editor(), "123");
-    QTest::keyClick(grid.editor(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(state(), typed) << "the typing, not yet in its cell, went first";
-    QTest::keyClick(grid.editor(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(waves.text(1, 1), "2.5");
-    EXPECT_EQ(grid.editor()->text(), "-3") << "the editor stays on the cell Enter moved to";
-}
-
-// The program's own settings, in memory; a missing key reads as "".
-struct MemoryViewSettings : ViewSettings {
-    std::string value(const std::string& key) const override { return values[key]; }
-    void setValue(const std::string& key, const std::string& v) override { values[key] = v; }
-    mutable std::map<std::string, std::string> values;
-};
-
-class WaveChartTest : public test::MainView {
-protected:
-    void SetUp() override
-    {
-        view.keepViewState(settings);
-        ASSERT_TRUE(test::showActive(view));
-    }
-    QScatterSeries* series(const char* name)
-    {
-        for (QAbstractSeries* each : view.waveChart()->chart()->series())
-            if (each->name() == QLatin1String(name))
-                return qobject_cast<QScatterSeries*>(each);
-        return nullptr;
-    }
-    void clickWave(QScatterSeries* points, int index)
-    {
-        QChart* chart = view.waveChart()->chart();
-        const QPointF inChart = chart->mapToPosition(points->at(index), points);
-        QChartView* chartView = view.waveChart()->chartView();
-        const QPoint at = chartView->mapFromScene(chart->mapToScene(inChart));
-        QTest::mouseClick(chartView->viewport(), Qt::LeftButton, {}, at);
-    }
-    QString facts() { return control<QLabel>("WaveFacts")->text(); }
-
-    MemoryViewSettings settings;
-};
-
-TEST_F(WaveChartTest, ChartRedrawsAsCellsChangeAndAClickChoosesTheRow)
-{
-    EXPECT_TRUE(view.waveChart()->isHidden());
+    WaveChartPanel& panel = *view.waveChart();
+    EXPECT_TRUE(panel.isHidden());
     test::click(view, "cmdCHART");
-    EXPECT_TRUE(view.waveChart()->isVisible());
-    EXPECT_EQ(settings.value("WaveChart/Shown"), "1");
-    EXPECT_EQ(accessibleName(view.waveChart()->chartView()), "Wave Chart");
-    EXPECT_EQ(accessibleName(test::child(view, "WaveFacts")), "Wave Facts");
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(test::accessibleName(panel.chartView()), "Wave Chart");
+    EXPECT_EQ(test::accessibleName(test::child(view, "WaveFacts")), "Wave Facts");
 
     setup.NoOfWaves = 3;
-    waves.setCurrent(1, 1);
-    waves.setSelectionEnd(3, 3);
-    waves.setRangeText("1\t5\t1\r4\t8\t2\r3\t3\t2");
+    put("1\t5\t1\r4\t8\t2\r3\t3\t2");
     QApplication::processEvents();
+    const auto series = [&panel](const char* name) {
+        QScatterSeries* found = nullptr;
+        for (QAbstractSeries* each : panel.chart()->series())
+            if (each->name() == QLatin1String(name))
+                found = qobject_cast<QScatterSeries*>(each);
+        return found;
+    };
+    const auto facts = [this] { return control<QLabel>("WaveFacts")->text().toStdString(); };
+    QScatterSeries* stokes = series("Stokes fifth order");
     ASSERT_EQ(series("Linear")->count(), 1);
-    ASSERT_EQ(series("Stokes fifth order")->count(), 2);
-    EXPECT_TRUE(facts().startsWith("Wave 1: 1.257 rad/s")) << facts().toStdString();
+    ASSERT_EQ(stokes->count(), 2);
+    EXPECT_TRUE(facts().starts_with("Wave 1: 1.257 rad/s")) << facts();
 
-    clickWave(series("Stokes fifth order"), 1);
+    // A click on the second Stokes wave, row 3's.
+    const QPointF inChart = panel.chart()->mapToPosition(stokes->at(1), stokes);
+    const QPoint at = panel.chartView()->mapFromScene(panel.chart()->mapToScene(inChart));
+    QTest::mouseClick(panel.chartView()->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(waves.row(), 3);
-    EXPECT_TRUE(facts().endsWith("this wave would break")) << facts().toStdString();
+    EXPECT_TRUE(facts().ends_with("this wave would break")) << facts();
     EXPECT_EQ(series("Current row")->at(0), QPointF(3, 3));
-}
-
-TEST_F(WaveChartTest, PanelStateIsKeptForTheNextRun)
-{
-    view.showWaveChart(true);
-    Session next;
-    frmMain reopened { next, platforms.platform() };
-    EXPECT_TRUE(reopened.waveChart()->isHidden());
-    reopened.keepViewState(settings);
-    EXPECT_FALSE(reopened.waveChart()->isHidden());
-    test::click(reopened, "cmdCHART");
-    EXPECT_EQ(settings.value("WaveChart/Shown"), "0");
 }
 
 } // namespace
