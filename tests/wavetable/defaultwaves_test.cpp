@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace quorin {
 namespace {
@@ -13,10 +14,10 @@ struct Table {
     GridModel grid = test::waveTable("");
     std::int16_t noOfWaves = 7;
 
-    Result<std::string> generate(float minPeriod, float maxPeriod, int count, float steepness = 22)
+    Result<std::string> generate(float minPeriod, float maxPeriod, int count)
     {
-        const DefaultWaveParameters p { minPeriod, maxPeriod, static_cast<std::int16_t>(count) };
-        return DefaultWaves(grid, p, steepness, noOfWaves, '.');
+        return DefaultWaves(
+            grid, { minPeriod, maxPeriod, static_cast<std::int16_t>(count) }, 22, noOfWaves, '.');
     }
     // Height, period and theory of a row, joined by "/".
     std::string row(int r) const
@@ -25,16 +26,29 @@ struct Table {
     }
 };
 
-TEST(DefaultWaves, DialogDefaultsGiveTheStandardTable)
+// The dialog's defaults, then 10 waves over them, then a minimum period
+// above the maximum.
+TEST(DefaultWaves, StandardTableFewerWavesAndFallingPeriods)
 {
     Table t;
     EXPECT_EQ(t.generate(2.5f, 14, 20), "Frequency increment is 0.1087 Rad/s");
     EXPECT_EQ(t.noOfWaves, 20);
-    const std::pair<int, const char*> rows[] = { { 1, "0.44/2.50/1" }, { 2, "0.48/2.61/1" },
-        { 10, "1.19/4.09/1" }, { 15, "2.85/6.33/1" }, { 16, "3.59/7.11/2" }, { 19, "9.02/11.27/2" },
-        { 20, "13.91/14.00/2" }, { 21, "//" } };
-    for (const auto& [row, expected] : rows)
-        EXPECT_EQ(t.row(row), expected) << row;
+    std::string rows;
+    for (const int r : { 1, 2, 10, 15, 16, 19, 20, 21 })
+        rows += t.row(r) + "|";
+    EXPECT_EQ(rows,
+        "0.44/2.50/1|0.48/2.61/1|1.19/4.09/1|2.85/6.33/1|3.59/7.11/2|9.02/11.27/2|"
+        "13.91/14.00/2|//|");
+
+    const std::string row11 = t.row(11);
+    ASSERT_TRUE(t.generate(3, 12, 10).has_value());
+    EXPECT_EQ(std::tuple(t.noOfWaves, t.grid.text(10, 2), t.row(11), t.row(20)),
+        std::tuple(10, "12.00", row11, "13.91/14.00/2"));
+
+    EXPECT_EQ(t.generate(14, 2.5f, 20), "Frequency increment is -0.1087 Rad/s");
+    EXPECT_EQ(t.grid.text(1, 2) + " " + t.grid.text(20, 2), "14.00 2.50");
+    for (int row = 2; row <= 20; ++row)
+        EXPECT_LT(std::stod(t.grid.text(row, 2)), std::stod(t.grid.text(row - 1, 2))) << row;
 }
 
 TEST(DefaultWaves, TheoryFollowsTheUnroundedHeight)
@@ -42,52 +56,17 @@ TEST(DefaultWaves, TheoryFollowsTheUnroundedHeight)
     // At steepness 22, 6.501707 s gives a height of exactly 3.0 in single
     // precision and 6.4974 s one of about 2.996; both show as 3.00.
     Table exact, below;
-    ASSERT_TRUE(exact.generate(6.501707f, 10, 2).has_value());
-    ASSERT_TRUE(below.generate(6.4974f, 10, 2).has_value());
-    EXPECT_EQ(exact.row(1), "3.00/6.50/2");
-    EXPECT_EQ(below.row(1), "3.00/6.50/1");
+    ASSERT_TRUE(exact.generate(6.501707f, 10, 2) && below.generate(6.4974f, 10, 2));
+    EXPECT_EQ(exact.row(1) + " " + below.row(1), "3.00/6.50/2 3.00/6.50/1");
 }
 
-TEST(DefaultWaves, MinimumAboveMaximumGivesFallingPeriods)
+// Backspace passes both key filters; Ctrl+C, Ctrl+X and the comma pass a
+// real box's only. The dialog's tests type the other keys.
+TEST(DefaultWavesDialog, KeyFiltersPassBackspaceAndTheClipboardKeys)
 {
-    Table t;
-    EXPECT_EQ(t.generate(14, 2.5f, 20), "Frequency increment is -0.1087 Rad/s");
-    EXPECT_EQ(t.grid.text(1, 2) + " " + t.grid.text(20, 2), "14.00 2.50");
-    for (int row = 2; row <= 20; ++row)
-        EXPECT_LT(std::stod(t.grid.text(row, 2)), std::stod(t.grid.text(row - 1, 2))) << row;
-}
-
-TEST(DefaultWaves, FewerWavesLeaveTheRowsBelow)
-{
-    Table t;
-    ASSERT_TRUE(t.generate(2.5f, 14, 20).has_value());
-    const std::string row11 = t.row(11), row20 = t.row(20);
-    ASSERT_TRUE(t.generate(3, 12, 10).has_value());
-    EXPECT_EQ(std::tuple(t.noOfWaves, t.grid.text(10, 2), t.row(11), t.row(20)),
-        std::tuple(10, "12.00", row11, row20));
-}
-
-TEST(DefaultWavesDialog, KeyFilters)
-{
-    // Key, what RealIn and IntIn make of it.
-    const int cases[][3] = { { '0', '0', '0' }, { '9', '9', '9' }, { 'e', 'E', 0 }, { 'E', 'E', 0 },
-        { 8, 8, 8 }, { ',', ',', 0 }, { '-', '-', 0 }, { '.', '.', 0 }, { 3, 3, 0 }, { 24, 24, 0 },
-        { 22, 22, 0 }, { 13, 0, 0 }, { '+', 0, 0 }, { ' ', 0, 0 }, { 'x', 0, 0 }, { '/', 0, 0 },
-        { ':', 0, 0 } };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RealIn(c[0]), c[1]) << c[0];
-        EXPECT_EQ(IntIn(c[0]), c[2]) << c[0];
-    }
-}
-
-// The refusals of the dialog's OK are in its offscreen tests.
-TEST(DefaultWavesDialog, ValidNumKeepsNumbersAsTyped)
-{
-    const std::pair<const char*, const char*> cases[] = { { "1E3", "1E3" }, { " 2.50 ", " 2.50 " },
-        { "-", "0" }, { "", "0" }, { "1e39", "0" }, { "2,5", "0" } };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(ValidNum(text, '.'), expected) << text;
-    EXPECT_EQ(ValidNum("2,5", ','), "2,5");
+    EXPECT_EQ(std::vector({ RealIn(8), IntIn(8), RealIn(3), RealIn(24), RealIn(','), IntIn(3),
+                  IntIn(24), IntIn(',') }),
+        std::vector({ 8, 8, 3, 24, int { ',' }, 0, 0, 0 }));
 }
 
 } // namespace
