@@ -14,43 +14,38 @@ namespace {
 // selection does not reach.
 TEST(GridClipboard, RangeCommands)
 {
-    struct Case {
-        const char* name;
-        void (*command)(GridModel&, test::MemoryClipboard&);
-        int row, col, endRow, endCol, anchorRow, anchorCol;
-        const char* cellsAfter; // rows by "|", cells by ","
-    };
-    const auto strip = [](GridModel& g, test::MemoryClipboard&) { stripLeadingCharacters(g); };
-    const Case cases[] = {
-        { "paste nothing", [](GridModel& g, test::MemoryClipboard& c) { pasteRange(g, c); }, 1, 1,
-            3, 3, 1, 1, "-1.5, 7,.5|--2,\n\n,/x|0.5,,\xC3\xA9" },
+    using Command = void (*)(GridModel&);
+    using Cell = std::pair<int, int>;
+    const Command strip = [](GridModel& g) { stripLeadingCharacters(g); };
+    // The command, the current cell, the selection end and the anchor, then
+    // the cells after it: rows by "|", cells by ",".
+    const std::tuple<Command, Cell, Cell, Cell, const char*> cases[] = {
+        // An empty clipboard pastes nothing.
+        { [](GridModel& g) { pasteRange(g, test::MemoryClipboard()); }, { 1, 1 }, { 3, 3 },
+            { 1, 1 }, "-1.5, 7,.5|--2,\n\n,/x|0.5,,\xC3\xA9" },
         // The anchor decides the block: on the selection end it is one line
         // of one TAB, whose CR leaves an empty line for the next row.
-        { "clear from an anchor on the end", [](GridModel& g, auto&) { ClearSelection(g); }, 1, 1,
-            2, 2, 2, 2, ",,.5|,\n\n,/x|0.5,,\xC3\xA9" },
+        { [](GridModel& g) { ClearSelection(g); }, { 1, 1 }, { 2, 2 }, { 2, 2 },
+            ",,.5|,\n\n,/x|0.5,,\xC3\xA9" },
         // The clean-up takes one leading character below "0" from the
         // current cell to the selection end, when that lies down and right.
-        { "strip all", strip, 1, 1, 3, 3, 1, 1, "1.5,7,5|-2,\n,x|0.5,,\xC3\xA9" },
-        { "strip from column 2", strip, 1, 2, 2, 3, 1, 2, "-1.5,7,5|--2,\n,x|0.5,,\xC3\xA9" },
-        { "strip up and right", strip, 2, 1, 1, 3, 2, 1, "-1.5, 7,.5|--2,\n\n,/x|0.5,,\xC3\xA9" },
+        { strip, { 1, 1 }, { 3, 3 }, { 1, 1 }, "1.5,7,5|-2,\n,x|0.5,,\xC3\xA9" },
+        { strip, { 1, 2 }, { 2, 3 }, { 1, 2 }, "-1.5,7,5|--2,\n,x|0.5,,\xC3\xA9" },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [command, current, end, anchor, after] : cases) {
+        SCOPED_TRACE(after);
         GridModel grid(4, 4);
-        const char* texts[] = { "-1.5", " 7", ".5", "--2", "\n\n", "/x", "0.5", "", "\xC3\xA9" };
-        for (int i = 0; i < 9; ++i)
-            grid.setText(1 + i / 3, 1 + i % 3, texts[i]);
-        grid.setCurrent(c.row, c.col);
-        grid.setSelectionEnd(c.endRow, c.endCol);
-        grid.setAnchor(c.anchorRow, c.anchorCol);
-        test::MemoryClipboard clipboard;
-        c.command(grid, clipboard);
+        grid.setSelectionEnd(3, 3);
+        grid.setRangeText("-1.5\t 7\t.5\r--2\t\n\n\t/x\r0.5\t\t\xC3\xA9");
+        grid.setCurrent(current.first, current.second);
+        grid.setSelectionEnd(end.first, end.second);
+        grid.setAnchor(anchor.first, anchor.second);
+        command(grid);
         std::string cells;
         for (int r = 1; r <= 3; ++r)
             for (int col = 1; col <= 3; ++col)
                 cells += grid.text(r, col) + (col < 3 ? "," : r < 3 ? "|" : "");
-        EXPECT_EQ(cells, c.cellsAfter);
-        EXPECT_EQ(clipboard.text(), "");
+        EXPECT_EQ(cells, after);
     }
 }
 
