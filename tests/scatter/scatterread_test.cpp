@@ -28,6 +28,8 @@ TEST(ScatterRead, TotalsLineAfterAReadOrAnError)
         { "years 0", DiagramFile { .years = "0" }.cell(3, 3, "2").text(), false, "Total :2  (0)" },
         { "period 0", DiagramFile(tenThenZero).cell(1, 1, "100").cell(1, 2, "7").text(), false,
             "Total :107  (129496.4)" },
+        { "beyond single range", DiagramFile().cell(1, 1, "2").cell(1, 2, "4e38").text(), false,
+            "Total :2  (42)" },
     };
     for (const auto& [name, text, read, expected] : cases) {
         Editor editor;

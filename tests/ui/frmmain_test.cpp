@@ -114,6 +114,21 @@ TEST_F(FrmMainTest, ShownInputsLandInTheirOwnControlsAndReadBack)
     EXPECT_EQ(setup.ExcludeStaticImprovement, 0);
 }
 
+// A larger window gives the wave table more rows, and more width to each column.
+TEST_F(FrmMainTest, WaveTableGrowsWithTheWindow)
+{
+    GridView* grid = view.waveGrid();
+    view.show();
+    view.resize(view.minimumSize());
+    QApplication::processEvents();
+    const QSize least(grid->columnWidth(0), grid->viewport()->height());
+    const int theory = grid->columnWidth(2);
+    view.resize(view.size() + QSize(300, 200));
+    QApplication::processEvents();
+    EXPECT_GE(grid->viewport()->height(), least.height() + 200);
+    EXPECT_TRUE(grid->columnWidth(0) > least.width() && grid->columnWidth(2) > theory);
+}
+
 // A failure stays in the status line in the error colour, read out by its
 // text, until the next command's outcome; no busy pointer is left. A command
 // that runs to its end adds what it changed, and "What changed" (after Close

@@ -1,3 +1,4 @@
+#include "common/viewsettings.h"
 #include "mainform/wavechartpanel.h"
 #include "ui/widgets.h"
 #include "wavetable/wavegrid.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -204,15 +206,42 @@ TEST_F(WaveTableTest, EveryCommandOfTheWaveTableIsOneUndoStep)
         stack.redo();
         EXPECT_EQ(state(), after);
     }
+    // In the cell editor Ctrl+Z undoes the typing first, then the last command.
+    waves.setCurrent(1, 1);
+    const std::string first = waves.text(1, 1);
+    ASSERT_TRUE(test::showActive(view)); // the default waves dialog had it
+    grid.OpenCellEditor();
+    test::runSteps("'7 Enter '123 ^Z", test::pressKeys);
+    EXPECT_EQ(
+        waves.text(1, 1) + "|" + grid.editor()->text().toStdString(), "7|" + waves.text(2, 1));
+    test::runSteps("^Z", test::pressKeys);
+    EXPECT_EQ(waves.text(1, 1), first);
 }
 
+// The program's own settings, in memory; a missing key reads as "".
+struct MemoryViewSettings : ViewSettings {
+    std::string value(const std::string& key) const override
+    {
+        return values.contains(key) ? values.at(key) : "";
+    }
+    void setValue(const std::string& key, const std::string& v) override { values[key] = v; }
+    std::map<std::string, std::string> values;
+};
+
 // The chart follows the cells, and a click on a wave makes its row current.
+// Whether it is shown is kept for the next run.
 TEST_F(WaveTableTest, ChartRedrawsAsCellsChangeAndAClickChoosesTheRow)
 {
+    MemoryViewSettings settings;
+    view.keepViewState(settings);
     WaveChartPanel& panel = *view.waveChart();
     EXPECT_TRUE(panel.isHidden());
     test::click(view, "cmdCHART");
     EXPECT_TRUE(panel.isVisible());
+    Session next;
+    frmMain reopened { next, platforms.platform() };
+    reopened.keepViewState(settings);
+    EXPECT_FALSE(reopened.waveChart()->isHidden());
     EXPECT_EQ(test::accessibleName(panel.chartView()), "Wave Chart");
     EXPECT_EQ(test::accessibleName(test::child(view, "WaveFacts")), "Wave Facts");
 

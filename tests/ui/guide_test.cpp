@@ -67,7 +67,8 @@ TEST_F(Guide, EveryInputHasAToolTipOfOneSentenceAndAWhatsThis)
 
 // F1 opens the guide at the control with the focus, in the main view (which
 // names a missing help file above the guide) and in a modal window; every link
-// of the guide leads to a place in it.
+// of the guide leads to a place in it, and Find goes round the end and says
+// when it finds nothing.
 TEST_F(Guide, HelpKeyShowsTheFocusedControlsParagraphAndLinksLeadSomewhere)
 {
     EXPECT_TRUE(helpKeyOn(dialog, "txtREAL(1)").startsWith("Wave Steepness"));
@@ -87,6 +88,16 @@ TEST_F(Guide, HelpKeyShowsTheFocusedControlsParagraphAndLinksLeadSomewhere)
             << link.captured(1).toStdString();
     }
     EXPECT_GT(links, 20);
+
+    test::child<QLineEdit>(*guide, "FindBox")->setText(QStringLiteral("Wave Steepness"));
+    ASSERT_TRUE(guide->findText(true));
+    const int first = guide->browser()->textCursor().position();
+    int found = 0; // past the end and round to the first again
+    while (guide->findText(true) && guide->browser()->textCursor().position() != first)
+        ASSERT_LT(++found, 50);
+    EXPECT_EQ(guide->browser()->textCursor().position(), first);
+    test::child<QLineEdit>(*guide, "FindBox")->setText(QStringLiteral("no such words"));
+    EXPECT_FALSE(guide->findText(false));
 }
 
 } // namespace
