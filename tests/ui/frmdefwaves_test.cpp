@@ -77,6 +77,15 @@ TEST_F(DefWavesTest, KeysAreFilteredAndRealBoxesChecked)
     }
 }
 
+// The close box acts as Cancel: no waves, and the steepness typed is kept.
+TEST_F(DefWavesTest, CloseBoxActsAsCancel)
+{
+    box("txtREAL(1)")->setText("19");
+    dialog->close();
+    EXPECT_EQ(std::pair(parameters.NumDefaultWaves, waveSteepness),
+        (std::pair<std::int16_t, float>(0, 19)));
+}
+
 // A value OK refuses: its message, the dialog still open with the focus on
 // the box refused, nothing stored.
 TEST_F(DefWavesTest, OkRefusesWhatGivesNoWavesAndStaysOpen)
